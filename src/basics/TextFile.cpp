@@ -91,7 +91,8 @@ Error WriteAll(const std::string& path, std::string_view bytes) {
     struct stat st{};
     bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return Error::Access;
-    if (exists && ::access(path.c_str(), W_OK) != 0) return Error::Access;
+    // A file without any write permission is read-only for everybody, the administrator included.
+    if (exists && (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) return Error::Access;
     const std::string folder = folderOf(path);
     struct stat fst{};
     if (::stat(folder.c_str(), &fst) != 0) return fromErrno(errno) == Error::NotFound ? Error::Access : Error::Other;

@@ -1,0 +1,170 @@
+// The main window's command handlers: menus, focus, unload.
+#include <QApplication>
+
+#include "app/DeystvieM.h"
+#include "app/MsgBoxM.h"
+#include "app/OpURL.h"
+#include "app/ProgramState.h"
+#include "app/SaveFileINIM.h"
+#include "app/UiText.h"
+#include "app/frmAboutBox.h"
+#include "app/frmForma.h"
+#include "basics/Cp1251.h"
+#include "display/ProkrutkaM.h"
+
+namespace {
+
+bool authoringMode(int32_t m) { return m == Mode::Authoring || m == Mode::BareAuthoring; }
+bool solvingMode(int32_t m) { return m == Mode::SolveBare || m == Mode::Solve; }
+
+// A crossword with answers needs a name and an author before it is saved.
+bool hasNameAndAuthor(frmForma& f) {
+    auto& d = Doc();
+    if (d.NoAnswers == 0 && (d.KrossAuthor.empty() || d.KrossName.empty())) {
+        f.KrossAbout_Click();
+        if (d.KrossAuthor.empty() || d.KrossName.empty()) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void frmForma::FileOpenOtvet_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+}
+
+void frmForma::FileSave_Click() {
+    const int32_t m = Doc().AppMode;
+    if (authoringMode(m)) {
+        if (!hasNameAndAuthor(*this)) return;
+    } else if (solvingMode(m)) {
+    }
+}
+
+void frmForma::FileSaveAs_Click() {
+    const int32_t m = Doc().AppMode;
+    if (authoringMode(m)) {
+        if (!hasNameAndAuthor(*this)) return;
+    } else if (solvingMode(m)) {
+    }
+}
+
+void frmForma::FileExit_Click() { close(); }
+
+void frmForma::Form_Unload(bool& cancel) {
+    if (SaveFileINIM::ConfirmSaveChanges() == 1) {
+        cancel = true;
+        return;
+    }
+    SaveFileINIM::SaveSettings();
+}
+
+void frmForma::Kross_Click() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring)
+        KrossDelOtwet->setEnabled(!d.ClueTexts.Get(d.CurNumber, 1, d.CurDirection).empty());
+    else if (d.AppMode == Mode::SolveBare)
+        KrossDelOtwet->setEnabled(d.SolvedWords.Get(d.CurNumber, d.CurDirection) == 1);
+}
+
+void frmForma::KrossNew_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+}
+
+void frmForma::KrossOpen_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+}
+
+void frmForma::KrossChange_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+}
+
+void frmForma::KrossAbout_Click() {}
+
+void frmForma::KrossFoundWord_Click() {}
+
+void frmForma::KrossDelOtwet_Click() {}
+
+void frmForma::KrossCopyWord_Click() {}
+
+void frmForma::OptionsRazmerKF_Click() {}
+
+void frmForma::OptionsLanguage_Click() {}
+
+void frmForma::OptionsStyle_Click(int index) {
+    auto& o = Opt();
+    auto& d = Doc();
+    if (index == o.StyleIndex) {
+        OptionsStyle[static_cast<size_t>(index)]->setChecked(true); // the menu unchecks on a click
+        return;
+    }
+    if (o.StyleIndex >= 0 && o.StyleIndex <= 1) OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(false);
+    OptionsStyle[static_cast<size_t>(index)]->setChecked(true);
+    o.StyleIndex = index;
+    if (solvingMode(d.AppMode)) {
+        d.ActiveStyle = index;
+    }
+}
+
+void frmForma::HelpCallHelp_Click() {
+    setCursor(Qt::WaitCursor);
+    OpURL::OpenDocument(QPath(Opt().AppDir) + Q(Lang().HelpFileName));
+    unsetCursor();
+}
+
+void frmForma::HelpAbout_Click() {
+    frmAboutBox box(this);
+    box.exec();
+}
+
+void frmForma::picControl_GotFocus() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring && d.NoAnswers == 0) {
+        if (txtVoprosOtvet->isVisible()) txtVoprosOtvet->setFocus();
+    } else if (solvingMode(d.AppMode)) {
+        if (txtOtvet->isVisible()) txtOtvet->setFocus();
+    }
+}
+
+void frmForma::picPole_GotFocus() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring && d.NoAnswers == 0) txtVoprosOtvet->setFocus();
+    else if (solvingMode(d.AppMode)) txtOtvet->setFocus();
+}
+
+void frmForma::picPole_MouseDown(Qt::MouseButton, double, double) { FieldPressed = 1; }
+
+void frmForma::picPole_MouseUp(Qt::MouseButton, double, double) { FieldPressed = 0; }
+
+void frmForma::picPole_MouseMove(double, double) {}
+
+void frmForma::kClearPole_Click() {}
+
+void frmForma::kReshotkaGotova_Click() {}
+
+void frmForma::txtVoprosOtvet_Change() {}
+
+bool frmForma::txtVoprosOtvet_KeyDown(int) { return false; }
+
+bool frmForma::txtOtvet_KeyPress(char32_t ch) { return ch != U' '; }
+
+bool frmForma::txtOtvet_KeyDown(int) { return false; }
+
+void frmForma::Form_Resize() {
+    if (isMinimized()) return;
+    if (ScaleWidth() < 300) {
+        // Narrower than the side panel allows: the window snaps back to an outer width of 300 pixels.
+        const int frame = frameGeometry().width() - width();
+        resize(std::max(1, 300 - frame), height());
+    }
+    const int w = std::max(0, ScaleWidth() - 155), h = std::max(0, ScaleHeight() - 77);
+    picControl->setGeometry(155, 77, w, h);
+    VScroll1->move(std::max(0, w - 17), 0);
+    HScroll1->move(0, std::max(0, h - 17));
+    PctrUgol->setGeometry(std::max(0, w - 17), std::max(0, h - 17), 17, 17);
+    ProkrutkaM::UpdateScrollBars();
+}
+
+void frmForma::HScroll1_Change() { picPole->move(-HScroll1->value(), picPole->y()); }
+
+void frmForma::VScroll1_Change() { picPole->move(picPole->x(), -VScroll1->value()); }
