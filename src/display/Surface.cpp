@@ -102,15 +102,16 @@ void Surface::CopyFrom(const Surface& src, int sx, int sy, int w, int h, int dx,
 
 void Surface::SetFont(const QFont& f) { font_ = f; }
 
-int Surface::TextWidth(const QString& s) const { return QFontMetrics(font_).horizontalAdvance(s); }
+// Texts are measured on the bitmap itself, so that measuring and drawing agree on the resolution.
+int Surface::TextWidth(const QString& s) const { return QFontMetrics(font_, &image_).horizontalAdvance(s); }
 
-int Surface::TextHeight(const QString&) const { return QFontMetrics(font_).height(); }
+int Surface::TextHeight(const QString&) const { return QFontMetrics(font_, &image_).height(); }
 
 void Surface::DrawText(int x, int y, const QString& s) {
     QPainter p(&image_);
     p.setFont(font_);
     p.setPen(ToQColor(textColor_));
-    const QFontMetrics fm(font_);
+    const QFontMetrics fm(font_, &image_);
     p.drawText(x, y + fm.ascent(), s);
     p.end();
     changed(QRect(x, y, fm.horizontalAdvance(s) + 2, fm.height()));
