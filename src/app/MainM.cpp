@@ -6,6 +6,7 @@
 #include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
+#include "display/NewFontM.h"
 #include "lang/LoadJazikM.h"
 
 namespace MainM {
@@ -24,7 +25,10 @@ frmForma* Main(std::optional<std::string> programDir) {
     if (TextFile::ReadAll(o.AppDir + "Gridmora Int.ini", bytes, size_t{1} << 20) == TextFile::Error::None)
         ReadSettingsText(bytes, o);
 
+    NewFontM::RegisterFontSubstitutes();
     auto* form = new frmForma();
+    NewFontM::BuildDigitStrips();
+    NewFontM::ApplyLetterFont();
     form->setAttribute(Qt::WA_DeleteOnClose);
     if (o.LanguageFile.empty()) o.LanguageFile = "Russian.txt";
     LoadJazikM::LoadLanguage(o.LanguageFile);

@@ -11,6 +11,15 @@
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
 #include "display/ProkrutkaM.h"
+#include "display/ShowSlovoM.h"
+#include "document/frmRazmer.h"
+#include "grid/AddSlovoMUi.h"
+#include "grid/AnalizReshotkiMUi.h"
+#include "grid/LoadReshotkiMUi.h"
+#include "grid/NewPoleM.h"
+#include "grid/FieldGeometry.h"
+#include "grid/PoleMouseUpM.h"
+#include "solve/SolveRules.h"
 
 namespace {
 
@@ -69,6 +78,8 @@ void frmForma::Kross_Click() {
 
 void frmForma::KrossNew_Click() {
     if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    frmRazmer dialog(this);
+    dialog.exec();
 }
 
 void frmForma::KrossOpen_Click() {
@@ -83,7 +94,24 @@ void frmForma::KrossAbout_Click() {}
 
 void frmForma::KrossFoundWord_Click() {}
 
-void frmForma::KrossDelOtwet_Click() {}
+void frmForma::KrossDelOtwet_Click() {
+    auto& d = Doc();
+    // The shortcut reaches here without the menu being opened: the condition is tested now.
+    if (!ProverkaOtvetaM::CanDeleteAnswer(d, d.CurNumber, d.CurDirection)) return;
+    if (MsgBoxM::Show(Plain(KrossDelOtwet->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
+        MsgBoxM::Answer::Yes)
+        return;
+    const int32_t n = d.CurNumber, dir = d.CurDirection;
+    if (!ProverkaOtvetaM::DeleteAnswer(d, n, dir)) return;
+    ShowSlovoM::DrawWord(n, dir, SelectionColor);
+    if (d.AppMode == Mode::Authoring) {
+        lblVopros[static_cast<size_t>(dir)]->setText(QString());
+        txtOtvet->setText(QString());
+        txtVoprosOtvet->setText(QString());
+    } else {
+        lblSlov->setText(DeystvieM::WordsCaption(int64_t{d.WordCount} - d.SolvedCount));
+    }
+}
 
 void frmForma::KrossCopyWord_Click() {}
 
@@ -103,6 +131,7 @@ void frmForma::OptionsStyle_Click(int index) {
     o.StyleIndex = index;
     if (solvingMode(d.AppMode)) {
         d.ActiveStyle = index;
+        LoadReshotkiM::LoadGrid();
     }
 }
 
@@ -134,21 +163,65 @@ void frmForma::picPole_GotFocus() {
 
 void frmForma::picPole_MouseDown(Qt::MouseButton, double, double) { FieldPressed = 1; }
 
-void frmForma::picPole_MouseUp(Qt::MouseButton, double, double) { FieldPressed = 0; }
+void frmForma::picPole_MouseUp(Qt::MouseButton, double x, double y) {
+    const int32_t m = Doc().AppMode;
+    if (FieldPressed == 1 && m >= 2 && m <= 5) PoleMouseUpM::FieldClick(x, y);
+    FieldPressed = 0;
+}
 
-void frmForma::picPole_MouseMove(double, double) {}
+void frmForma::picPole_MouseMove(double x, double y) {
+    const auto& d = Doc();
+    if (d.AppMode != Mode::NewGrid) return;
+    const int32_t cs = Opt().CellSize;
+    const int32_t col = FieldGeometry::PointerColumn(x, cs, d.GridWidth);
+    const int32_t row = FieldGeometry::PointerRow(y, cs, d.GridHeight);
+    lblKoordinaty->setText(Q(FieldGeometry::CoordinatesCaption(Lang().LangCoordinates, col, row)));
+}
 
-void frmForma::kClearPole_Click() {}
+void frmForma::kClearPole_Click() {
+    if (MsgBoxM::Show(Plain(kClearPole->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
+        MsgBoxM::Answer::Yes)
+        return;
+    Doc().GridLayers.Fill(0);
+    NewPoleM::NewField();
+}
 
-void frmForma::kReshotkaGotova_Click() {}
+void frmForma::kReshotkaGotova_Click() {
+    if (MsgBoxM::Show(Plain(kReshotkaGotova->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
+        MsgBoxM::Answer::Yes)
+        return;
+    AnalizReshotkiM::AnalyseGrid();
+}
 
-void frmForma::txtVoprosOtvet_Change() {}
+void frmForma::txtVoprosOtvet_Change() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring && (d.CurDirection == 0 || d.CurDirection == 1))
+        lblVopros[static_cast<size_t>(d.CurDirection)]->setText(txtVoprosOtvet->text());
+}
 
-bool frmForma::txtVoprosOtvet_KeyDown(int) { return false; }
+bool frmForma::txtVoprosOtvet_KeyDown(int key) {
+    if (key != TextBox::Enter) return false;
+    const auto& d = Doc();
+    if (!txtVoprosOtvet->text().isEmpty() && d.CurNumber != 0 && d.AppMode == Mode::Authoring) {
+        if (!txtOtvet->text().isEmpty()) AddSlovoM::AddWord();
+        else txtOtvet->setFocus();
+    }
+    return true;
+}
 
 bool frmForma::txtOtvet_KeyPress(char32_t ch) { return ch != U' '; }
 
-bool frmForma::txtOtvet_KeyDown(int) { return false; }
+bool frmForma::txtOtvet_KeyDown(int key) {
+    if (key != TextBox::Enter) return false;
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring) {
+        if (d.CurNumber != 0) {
+            if (!txtVoprosOtvet->text().isEmpty()) AddSlovoM::AddWord();
+            else txtVoprosOtvet->setFocus();
+        }
+    }
+    return true;
+}
 
 void frmForma::Form_Resize() {
     if (isMinimized()) return;
