@@ -45,28 +45,24 @@ void ApplyMode() {
 } // namespace DeystvieM
 
 #include "app/UiText.h"
-#include "basics/NumberText.h"
+#include "lang/LanguageFile.h"
 
 namespace DeystvieM {
 namespace {
-QString krossHead() {
-    const QString k = MainForm() ? Plain(MainForm()->Kross->title()) : QString();
-    return k + QStringLiteral(": \"") + Q(Doc().KrossName) + QStringLiteral("\"");
+// The window caption a mode shows, from the texts in force and the crossword on screen.
+QString windowCaption(int32_t mode, CaptionMoment moment) {
+    const std::string kross = MainForm() ? Cp(Plain(MainForm()->Kross->title())) : std::string();
+    const auto& d = Doc();
+    const ModeCaptionFacts facts{kross, d.KrossName, d.KrossAuthor, d.WordCount, d.SolvedCount};
+    return Q(CaptionsOfMode(Lang(), mode, moment, facts).Window.value_or(std::string()));
 }
 } // namespace
 
-QString BareGridCaption() { return krossHead() + QStringLiteral(" (") + Q(Lang().LangText[4]) + QStringLiteral(")"); }
-
-QString SolvingCaption() {
-    return krossHead() + QStringLiteral(" ") + Q(Lang().LangAuthorWord) + QStringLiteral(" ") + Q(Doc().KrossAuthor);
-}
-
-QString NamedGridCaption() { return krossHead(); }
-
-QString AuthoringCaption() { return Q(Lang().LangAppTitle) + QStringLiteral(" ") + Q(Lang().LangModeAuthoring); }
-
-QString NewGridCaption() { return Q(Lang().LangAppTitle) + QStringLiteral(" ") + Q(Lang().LangModeNewGrid); }
-
-QString WordsCaption(int64_t count) { return Q(Lang().LangWordsLabel + NumberText::Signed(count)); }
+QString BareGridCaption() { return windowCaption(Mode::SolveBare, CaptionMoment::EnteringMode); }
+QString SolvingCaption() { return windowCaption(Mode::Solve, CaptionMoment::EnteringMode); }
+QString NamedGridCaption() { return windowCaption(Mode::BareAuthoring, CaptionMoment::LanguageChanged); }
+QString AuthoringCaption() { return windowCaption(Mode::Authoring, CaptionMoment::EnteringMode); }
+QString NewGridCaption() { return windowCaption(Mode::NewGrid, CaptionMoment::EnteringMode); }
+QString WordsCaption(int64_t count) { return Q(WordsLabelText(Lang(), count)); }
 
 } // namespace DeystvieM

@@ -1,26 +1,38 @@
 #pragma once
-// Preferences kept in "Gridmora Int.ini" beside the program.
+// The user's preferences and the settings file "Gridmora Int.ini" that keeps them between runs.
+// The file is 11 lines of cp1251 text, CR LF, written when the program closes and read when it starts.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 struct Settings {
-    std::string AppDir;     // native path, ends in PathSep
-    std::string PathSep = "/";
-    std::string SamplesDir; // native path, no trailing separator
-    std::string LanguageFile;
-    std::string LetterFontName = "MS Sans Serif"; // cp1251
+    std::string AppDir;         // folder of the program, native (UTF-8) path, always ends in PathSep
+    std::string PathSep;        // "/" or a backslash
+    std::string SamplesDir;     // native path of the sample crosswords, no trailing separator
+    std::string LanguageFile;   // native (UTF-8) file name in AppDir + "Language"; empty = the default
+    std::string LetterFontName; // cp1251
     int32_t LetterFontSize = 10;
     bool LetterFontBold = true;
     bool LetterFontItalic = false;
     bool LetterFontUnderline = false;
-    int32_t LetterFontColor = 0;
-    bool LetterFontStrikeout = false;
+    int32_t LetterFontColor = 0;      // 0x00BBGGRR
+    bool LetterFontStrikeout = false; // set only by the font dialog, never stored in the file
     int32_t CellSize = 20;
     int32_t NumberSize = 1;
-    int32_t StyleIndex = 0;
+    int32_t StyleIndex = 0; // 0 classic, 1 Arabic
+    bool operator==(const Settings&) const = default;
 };
 
+// The name of the settings file in AppDir.
+inline constexpr std::string_view SettingsFileName = "Gridmora Int.ini";
+
+// The settings before the file is read: font "MS Sans Serif" 10 bold, cells of 20 pixels, number size 1.
 Settings DefaultSettings();
+
+// Reads the settings file's bytes over s. A first field other than exactly "6.5" changes nothing; a file
+// that ends early keeps the remaining settings; a value that cannot be read keeps that setting.
 void ReadSettingsText(std::string_view bytes, Settings& s);
+
+// The 11 lines of the settings file, CR LF. A text that the reader would cut (a comma, a line break,
+// leading blanks, a leading double quote) is written in double quotes so that it reads back as written.
 std::string SettingsFileText(const Settings& s);

@@ -1,26 +1,115 @@
 #pragma once
-// The texts of the interface, read from a language file.
+// Language files and the interface texts they supply.
+//
+// A language file is cp1251 text with CR LF lines: its first field is the language's display name, then
+// come entry lines "index,text" (or "index text"). The index is 1..75; the text is exactly the rest of the
+// line after the single separator character, blanks and commas included. A later entry replaces an
+// earlier one with the same index; other indexes, and lines that do not start with a decimal index, are
+// skipped.
+//
+// Captions of menus and buttons may carry "&" before the letter that opens them with Alt ("&Файл");
+// "&&" stands for a literal "&". Wherever such a caption is shown as plain text (a window caption, a
+// message, a file filter) the markers are removed with StripMnemonic.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+inline constexpr int32_t LanguageIndexCount = 75;
+
 struct LanguageFileContent {
     std::string DisplayName;
-    std::array<std::optional<std::string>, 76> Entries;
+    std::array<std::optional<std::string>, LanguageIndexCount + 1> Entries; // [0] unused; cp1251
 };
 
+// Reads a whole language file. Never fails: an empty or damaged file gives what could be read.
+LanguageFileContent ParseLanguageFile(std::string_view bytes);
+
+// Only the display name: the first field of the file (up to the first comma or line end; a field that
+// begins with a double quote runs to the next one).
+std::string LanguageDisplayName(std::string_view bytes);
+
+// The program-wide texts of the interface, all cp1251.
 struct InterfaceTexts {
     std::string DisplayName;
-    std::array<std::string, 76> Captions;
-    std::string HelpFileName, MsgTitle;
-    std::array<std::string, 23> LangText;
-    std::string LangAppTitle, LangModeNewGrid, LangModeAuthoring, LangSolvePrompt, LangAuthorPrompt,
-        LangWordsLabel, LangAuthorWord, LangSolvedMsg, LangOverwritePrompt, LangAccessError, LangWriteError,
-        LangNotFoundError, LangReadError, LangNoWordsMsg, LangCoordinates, LangSaveKrossPrompt,
-        LangSaveAnswersPrompt, LangLetterConflict, LangFindWordCount, KrwFilter, OtvFilter;
+    // The text of every index as this load left it: 1..24 and 48..75 from this file (empty when it lacks
+    // them), 25..47 the same as LangText.
+    std::array<std::string, LanguageIndexCount + 1> Captions;
+    std::string HelpFileName;             // 1
+    std::string MsgTitle;                 // 2
+    std::array<std::string, 23> LangText; // element k = index 25 + k; kept across loads when missing
+    std::string LangAppTitle;             // 48
+    std::string LangModeNewGrid;          // 49
+    std::string LangModeAuthoring;        // 50
+    std::string LangSolvePrompt;          // 51
+    std::string LangAuthorPrompt;         // 52
+    std::string LangWordsLabel;           // 54
+    std::string LangAuthorWord;           // 55
+    std::string LangSolvedMsg;            // 56
+    std::string LangOverwritePrompt;      // " " + 58 + CR LF + 59
+    std::string LangAccessError;          // 60
+    std::string LangWriteError;           // 61
+    std::string LangNotFoundError;        // 62
+    std::string LangReadError;            // 63
+    std::string LangNoWordsMsg;           // 64
+    std::string LangCoordinates;          // 69
+    std::string LangSaveKrossPrompt;      // 70
+    std::string LangSaveAnswersPrompt;    // 71
+    std::string LangLetterConflict;       // 72
+    std::string LangFindWordCount;        // 74
+    std::string KrwFilter;                // description, NUL, pattern pairs for the file dialogs
+    std::string OtvFilter;
 };
 
-LanguageFileContent ParseLanguageFile(std::string_view bytes);
+// Language-file indexes the logic refers to by name.
+namespace LangIndex {
+constexpr int32_t FileMenu = 3;
+constexpr int32_t KrossMenu = 8;
+constexpr int32_t FirstLangText = 25;
+constexpr int32_t LastLangText = 47;
+constexpr int32_t OtvDescription = 57;
+} // namespace LangIndex
+
+// Takes a loaded file into the texts: indexes 1..24 and 48..75 are replaced (a missing one becomes
+// empty); 25..47 replace only the LangText elements the file has. Builds both file filters.
 void ApplyLanguage(const LanguageFileContent& f, InterfaceTexts& t);
-std::string StripMnemonic(std::string_view s);
+
+// A caption as plain text: each single "&" removed, "&&" turned into "&".
+std::string StripMnemonic(std::string_view caption);
+
+// The caption of the language menu item: "Language: " and the display name.
+std::string LanguageMenuCaption(std::string_view displayName);
+
+// One file-dialog filter: description " (*.ext)" NUL "*.ext" NUL "All Files (*.*)" NUL "*.*". NUL
+// characters inside the description are dropped so that they cannot split the filter.
+std::string FileFilter(std::string_view description, std::string_view extension);
+
+// lblSlov: LangWordsLabel and the count with a blank in its sign position ("Слов: 12").
+std::string WordsLabelText(const InterfaceTexts& t, int64_t count);
+
+// What the window shows about the crossword in work, for the mode captions.
+struct ModeCaptionFacts {
+    std::string_view KrossCaption; // caption of the Kross menu, markers already stripped
+    std::string_view KrossName;
+    std::string_view KrossAuthor;
+    int32_t WordCount = 0;
+    int32_t SolvedCount = 0;
+};
+
+enum class CaptionMoment {
+    EnteringMode,    // the step that enters the mode sets the captions
+    LanguageChanged, // a language load re-applies them for the mode in force
+};
+
+// The three mode-dependent captions; an empty optional leaves that caption as it is.
+struct ModeCaptions {
+    std::optional<std::string> Window;
+    std::optional<std::string> WordsLabel;   // lblSlov
+    std::optional<std::string> ClueOrAnswer; // lblVoprosOtvet
+};
+
+// Captions for AppMode appMode at the given moment. lblSlov counts WordCount - SolvedCount (WordCount in
+// authoring); a crossword just opened passes SolvedCount 0.
+ModeCaptions CaptionsOfMode(const InterfaceTexts& t, int32_t appMode, CaptionMoment moment,
+                            const ModeCaptionFacts& facts);

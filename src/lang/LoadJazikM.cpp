@@ -1,6 +1,5 @@
 #include "lang/LoadJazikM.h"
 
-#include "app/DeystvieM.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
@@ -14,36 +13,12 @@ void ReapplyModeCaptions() {
     frmForma* f = MainForm();
     if (!f) return;
     const auto& d = Doc();
-    const auto& t = Lang();
-    switch (d.AppMode) {
-    case Mode::None:
-        f->setWindowTitle(Q(t.MsgTitle));
-        break;
-    case Mode::NewGrid:
-        f->setWindowTitle(DeystvieM::NewGridCaption());
-        break;
-    case Mode::Authoring:
-        f->setWindowTitle(DeystvieM::AuthoringCaption());
-        f->lblSlov->setText(DeystvieM::WordsCaption(d.WordCount));
-        f->lblVoprosOtvet->setText(Q(t.LangAuthorPrompt));
-        break;
-    case Mode::SolveBare:
-        f->setWindowTitle(DeystvieM::BareGridCaption());
-        f->lblSlov->setText(DeystvieM::WordsCaption(int64_t{d.WordCount} - d.SolvedCount));
-        f->lblVoprosOtvet->setText(Q(t.LangSolvePrompt));
-        break;
-    case Mode::Solve:
-        f->setWindowTitle(DeystvieM::SolvingCaption());
-        f->lblSlov->setText(DeystvieM::WordsCaption(int64_t{d.WordCount} - d.SolvedCount));
-        f->lblVoprosOtvet->setText(Q(t.LangSolvePrompt));
-        break;
-    case Mode::BareAuthoring:
-        f->setWindowTitle(DeystvieM::NamedGridCaption());
-        f->lblSlov->setText(DeystvieM::WordsCaption(int64_t{d.WordCount} - d.SolvedCount));
-        break;
-    default: // 1, 6 and 7 keep their captions
-        break;
-    }
+    const std::string kross = Cp(Plain(f->Kross->title()));
+    const ModeCaptionFacts facts{kross, d.KrossName, d.KrossAuthor, d.WordCount, d.SolvedCount};
+    const ModeCaptions c = CaptionsOfMode(Lang(), d.AppMode, CaptionMoment::LanguageChanged, facts);
+    if (c.Window) f->setWindowTitle(Q(*c.Window));
+    if (c.WordsLabel) f->lblSlov->setText(Q(*c.WordsLabel));
+    if (c.ClueOrAnswer) f->lblVoprosOtvet->setText(Q(*c.ClueOrAnswer));
 }
 
 void LoadLanguage(const std::string& name) {
@@ -66,7 +41,7 @@ void LoadLanguage(const std::string& name) {
     if (!f) return;
     const auto& c = t.Captions;
     auto cap = [&c](int i) { return Q(c[static_cast<size_t>(i)]); };
-    f->OptionsLanguage->setText(QStringLiteral("Language: ") + Q(content.DisplayName));
+    f->OptionsLanguage->setText(Q(LanguageMenuCaption(content.DisplayName)));
     f->File->setTitle(cap(3));
     f->FileOpenOtvet->setText(cap(4));
     f->FileSave->setText(cap(5));

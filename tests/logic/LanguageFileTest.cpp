@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "basics/Cp1251.h"
+#include "basics/TextFile.h"
+#include "document/KrossDocument.h"
+#include "lang/LanguageFile.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+std::string cp(std::string_view utf8) {
+    return *Cp1251::FromUtf8(utf8);
+}
+
+std::string fileOf(std::initializer_list<std::string_view> lines) {
+    std::string s;
+    for (auto l : lines) {
+        s += l;
+        s += "\r\n";
+    }
+    return s;
+}
+
+InterfaceTexts load(std::string_view bytes, InterfaceTexts t = {}) {
+    ApplyLanguage(ParseLanguageFile(bytes), t);
+    return t;
+}
+
+TEST(LanguageFile, OnlyADisplayName) {
+    const InterfaceTexts t = load(cp("Русский\r\n"));
+    EXPECT_EQ(t.DisplayName, cp("Русский"));
+    EXPECT_EQ(LanguageMenuCaption(t.DisplayName), cp("Language: Русский"));
+    for (int i = 1; i <= LanguageIndexCount; ++i)
+        EXPECT_EQ(t.Captions[static_cast<size_t>(i)], "") << i;
+    EXPECT_EQ(t.MsgTitle, "");
+    EXPECT_EQ(t.LangOverwritePrompt, " \r\n");
+    EXPECT_EQ(t.KrwFilter, " (*.krw)\0*.krw\0All Files (*.*)\0*.*"s);
+    EXPECT_EQ(t.OtvFilter, " (*.otv)\0*.otv\0All Files (*.*)\0*.*"s);
+}
+
+TEST(LanguageFile, DisplayNameIsTheFirstField) {
+    struct Case {
+        std::string file;
+        std::string name;
+    } cases[] = {
+        {"English\r\n2,Title\r\n", "English"},
+        {"English, British\r\n", "English"},
+        {"  Deutsch  \r\n", "Deutsch  "},
+        {"\"Eng, lish\" tail\r\n2,x\r\n", "Eng, lish"},
+        {"\r\n2,Title\r\n", ""},
+        {"", ""},
+        {"NoLineEnd", "NoLineEnd"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LanguageDisplayName(c.file), c.name) << c.file;
+        EXPECT_EQ(ParseLanguageFile(c.file).DisplayName, c.name) << c.file;
+    }
+}
+
+TEST(LanguageFile, EntryLines) {
+    struct Case {
+        const char* line;
+        int index; // 0: the line gives no entry
+        const char* text;
+    } cases[] = {
+        {"5,Save", 5, "Save"},
+        {"5, Save", 5, " Save"}, // the text is everything after the one separator
+        {"5 Save, then quit", 5, "Save, then quit"},
+        {"5,\"Quoted\", and more,", 5, "\"Quoted\", and more,"},
+        {"  7,Indented index", 7, "Indented index"},
+        {"05,Leading zero", 5, "Leading zero"},
+        {"9", 9, ""},
+        {"9,", 9, ""},
+        {"75,Last", 75, "Last"},
+        {"1,", 1, ""},
+        {"0,Zero", 0, ""},
+        {"76,Too far", 0, ""},
+        {"99999999999999999999,Huge", 0, ""},
+        {"-3,Negative", 0, ""},
+        {"5x,Not a number", 0, ""},
+        {"5\tTab is no separator", 0, ""},
+        {"x,5", 0, ""},
+        {"", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const LanguageFileContent f = ParseLanguageFile("Name\r\n"s + c.line + "\r\n");
+        int found = 0;
+        for (int i = 0; i <= LanguageIndexCount; ++i)
+            if (f.Entries[static_cast<size_t>(i)]) {
+                EXPECT_EQ(found, 0) << c.line;
+                found = i;
+                EXPECT_EQ(*f.Entries[static_cast<size_t>(i)], c.text) << c.line;
+            }
+        EXPECT_EQ(found, c.index) << c.line;
+    }
+}
+
+TEST(LanguageFile, LineEndsAndDuplicates) {
+    const LanguageFileContent f = ParseLanguageFile("Name\r\n5,First\n6,Six\r7,Seven\r\n5,Second\r\n8,Last");
+    EXPECT_EQ(f.Entries[5], "Second");
+    EXPECT_EQ(f.Entries[6], "Six");
+    EXPECT_EQ(f.Entries[7], "Seven");
+    EXPECT_EQ(f.Entries[8], "Last");
+    EXPECT_EQ(load("Name\r\n5,First\r\n5,Second\r\n").Captions[5], "Second");
+
+    // What follows a comma on the first line is read as an entry line.
+    const LanguageFileContent g = ParseLanguageFile("Name,5,Same line\r\n6,Next\r\n");
+    EXPECT_EQ(g.DisplayName, "Name");
+    EXPECT_EQ(g.Entries[5], "Same line");
+    EXPECT_EQ(g.Entries[6], "Next");
+}
+
+TEST(LanguageFile, TextsOf25To47AccumulateOverLoads) {
+    std::vector<std::string> all = {"First"};
+    for (int i = 1; i <= 75; ++i)
+        all.push_back(std::to_string(i) + ",first " + std::to_string(i));
+    std::string first;
+    for (const auto& l : all)
+        first += l + "\r\n";
+    InterfaceTexts t = load(first);
+    EXPECT_EQ(t.LangText[8], "first 33");
+    EXPECT_EQ(t.Captions[5], "first 5");
+
+    // The second file lacks 5 (a menu caption), 33 (LangText element 8) and 60 (a message).
+    std::string second = "Second\r\n";
+    for (int i = 1; i <= 75; ++i)
+        if (i != 5 && i != 33 && i != 60)
+            second += std::to_string(i) + ",second " + std::to_string(i) + "\r\n";
+    t = load(second, t);
+    EXPECT_EQ(t.DisplayName, "Second");
+    EXPECT_EQ(t.Captions[5], "");
+    EXPECT_EQ(t.LangText[8], "first 33");
+    EXPECT_EQ(t.Captions[33], "first 33");
+    EXPECT_EQ(t.LangText[9], "second 34");
+    EXPECT_EQ(t.LangAccessError, "");
+    EXPECT_EQ(t.LangWriteError, "second 61");
+
+    // An empty entry is an entry: it empties the kept text.
+    t = load("Third\r\n33,\r\n", t);
+    EXPECT_EQ(t.LangText[8], "");
+    EXPECT_EQ(t.LangText[9], "second 34");
+    EXPECT_EQ(t.LangWriteError, "");
+}
+
+TEST(LanguageFile, NamedTextsAndFilters) {
+    const InterfaceTexts t = load(cp(fileOf({"Русский", "1,help-ru.html", "2,Заголовок", "8,&Кроссворд",
+                                             "48,Gridmora —", "54,Слов:", "57,Ответы (Q&A)", "58,уже есть.",
+                                             "59,Заменить?", "60,недоступен", "74,Букв:"})));
+    EXPECT_EQ(t.HelpFileName, "help-ru.html");
+    EXPECT_EQ(t.MsgTitle, cp("Заголовок"));
+    EXPECT_EQ(t.LangAppTitle, cp("Gridmora —"));
+    EXPECT_EQ(t.LangOverwritePrompt, cp(" уже есть.\r\nЗаменить?"));
+    EXPECT_EQ(t.LangAccessError, cp("недоступен"));
+    EXPECT_EQ(t.LangFindWordCount, cp("Букв:"));
+    EXPECT_EQ(t.Captions[8], cp("&Кроссворд")); // the menu keeps its marker
+    EXPECT_EQ(t.KrwFilter, cp("Кроссворд (*.krw)\0*.krw\0All Files (*.*)\0*.*"s));
+    EXPECT_EQ(t.OtvFilter, cp("Ответы (Q&A) (*.otv)\0*.otv\0All Files (*.*)\0*.*"s));
+    EXPECT_EQ(WordsLabelText(t, 12), cp("Слов: 12"));
+    EXPECT_EQ(WordsLabelText(t, -1), cp("Слов:-1"));
+
+    // A NUL in a language text would split the filter into wrong pairs; it is dropped.
+    const InterfaceTexts n = load("N\r\n8,Kr\0oss\r\n"s);
+    EXPECT_EQ(n.KrwFilter, "Kross (*.krw)\0*.krw\0All Files (*.*)\0*.*"s);
+    EXPECT_EQ(std::count(n.KrwFilter.begin(), n.KrwFilter.end(), '\0'), 3);
+}
+
+TEST(LanguageFile, EmptyAndBinaryFiles) {
+    InterfaceTexts t = load("");
+    EXPECT_EQ(t.DisplayName, "");
+    EXPECT_EQ(t.Captions[8], "");
+
+    std::string bin;
+    uint32_t x = 99;
+    for (int i = 0; i < 20000; ++i) {
+        x = x * 1664525u + 1013904223u;
+        bin += static_cast<char>(x >> 24);
+    }
+    const LanguageFileContent f = ParseLanguageFile(bin);
+    for (const auto& e : f.Entries)
+        if (e) {
+            EXPECT_EQ(e->find_first_of("\r\n"), std::string::npos);
+        }
+    t = load(bin, t);
+    EXPECT_EQ(std::count(t.KrwFilter.begin(), t.KrwFilter.end(), '\0'), 3);
+    EXPECT_EQ(std::count(t.OtvFilter.begin(), t.OtvFilter.end(), '\0'), 3);
+}
+
+TEST(LanguageFile, StripMnemonic) {
+    struct Case {
+        const char* caption;
+        const char* text;
+    } cases[] = {
+        {"&File", "File"}, {"Save &as...", "Save as..."},
+        {"Q&&A", "Q&A"},   {"&&&x", "&x"},
+        {"end&", "end"},   {"&", ""},
+        {"&&", "&"},       {"no marks", "no marks"},
+        {"", ""},          {"a&b&c", "abc"},
+        {"&&&&", "&&"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StripMnemonic(c.caption), c.text) << c.caption;
+    EXPECT_EQ(StripMnemonic(cp("&Файл")), cp("Файл"));
+}
+
+TEST(LanguageFile, ModeCaptions) {
+    const InterfaceTexts t = load(fileOf({"Test", "2,Title", "29,&no answers", "48,App", "49,new grid",
+                                          "50,authoring", "51,Answer:", "52,Clue:", "54,Words:", "55,by"}));
+    ModeCaptionFacts facts;
+    facts.KrossCaption = "Kross";
+    facts.KrossName = "Winter";
+    facts.KrossAuthor = "Ivanov";
+    facts.WordCount = 12;
+    facts.SolvedCount = 5;
+
+    using O = std::optional<std::string>;
+    const O none;
+    struct Case {
+        int32_t mode;
+        CaptionMoment moment;
+        O window, words, prompt;
+    };
+    const auto E = CaptionMoment::EnteringMode, L = CaptionMoment::LanguageChanged;
+    const Case cases[] = {
+        {Mode::None, E, "Title", none, none},
+        {Mode::None, L, "Title", none, none},
+        {1, E, none, none, none},
+        {1, L, none, none, none},
+        {Mode::NewGrid, L, "App new grid", none, none},
+        {Mode::Authoring, E, "App authoring", "Words: 12", "Clue:"},
+        {Mode::Authoring, L, "App authoring", "Words: 12", "Clue:"},
+        {Mode::SolveBare, E, "Kross: \"Winter\" (no answers)", "Words: 7", "Answer:"},
+        {Mode::SolveBare, L, "Kross: \"Winter\" (no answers)", "Words: 7", "Answer:"},
+        {Mode::Solve, L, "Kross: \"Winter\" by Ivanov", "Words: 7", "Answer:"},
+        {Mode::Incomplete, E, "Kross: \"Winter\" by Ivanov", "Words: 7", "Answer:"},
+        {Mode::Incomplete, L, none, none, none},
+        {Mode::OpenFailed, E, none, none, none},
+        {Mode::OpenFailed, L, none, none, none},
+        {Mode::BareAuthoring, E, "Kross: \"Winter\" (no answers)", "Words: 7", none},
+        {Mode::BareAuthoring, L, "Kross: \"Winter\"", "Words: 7", none},
+    };
+    for (const auto& c : cases) {
+        const ModeCaptions m = CaptionsOfMode(t, c.mode, c.moment, facts);
+        const int moment = c.moment == E ? 0 : 1;
+        EXPECT_EQ(m.Window, c.window) << c.mode << "/" << moment;
+        EXPECT_EQ(m.WordsLabel, c.words) << c.mode << "/" << moment;
+        EXPECT_EQ(m.ClueOrAnswer, c.prompt) << c.mode << "/" << moment;
+    }
+    facts.WordCount = 0;
+    facts.SolvedCount = 1;
+    EXPECT_EQ(CaptionsOfMode(t, Mode::Solve, L, facts).WordsLabel, "Words:-1");
+}
+
+// The language files that ship with the program.
+struct ShippedFile {
+    const char* name;
+    const char* displayName; // UTF-8
+};
+
+void PrintTo(const ShippedFile& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class ShippedLanguage : public ::testing::TestWithParam<ShippedFile> {};
+
+TEST_P(ShippedLanguage, IsCompleteAndWellFormed) {
+    const std::string path = GRIDMORA_SOURCE_DIR "/data/Language/"s + GetParam().name;
+    std::string bytes;
+    ASSERT_EQ(TextFile::ReadAll(path, bytes), TextFile::Error::None) << path;
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            EXPECT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "lone CR at " << i;
+        }
+        if (bytes[i] == '\n') {
+            EXPECT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at " << i;
+        }
+    }
+    const LanguageFileContent f = ParseLanguageFile(bytes);
+    EXPECT_EQ(Cp1251::ToUtf8(f.DisplayName), GetParam().displayName);
+    for (int i = 1; i <= LanguageIndexCount; ++i) {
+        if (i == 23 || i == 75) continue; // not used
+        const auto& e = f.Entries[static_cast<size_t>(i)];
+        EXPECT_TRUE(e && !e->empty()) << "index " << i;
+    }
+    // Every line is the display name or an entry line.
+    EXPECT_EQ(TextFile::SplitLines(bytes).size(), 76u);
+
+    // Each menu caption and each caption inside a menu carries one marker, on a letter unique in its menu.
+    const std::vector<std::vector<int>> menus = {
+        {3, 8, 17, 21}, {4, 5, 6, 7}, {9, 10, 11, 13, 14, 15, 16}, {18, 19, 20}, {22, 24}};
+    for (const auto& menu : menus) {
+        std::set<unsigned char> letters;
+        for (int i : menu) {
+            const std::string& c = *f.Entries[static_cast<size_t>(i)];
+            const auto markers = std::count(c.begin(), c.end(), '&');
+            ASSERT_EQ(markers, 1) << "index " << i;
+            const size_t at = c.find('&');
+            ASSERT_LT(at + 1, c.size()) << "index " << i;
+            EXPECT_TRUE(letters.insert(Cp1251::ToUpper(static_cast<unsigned char>(c[at + 1]))).second)
+                << "index " << i << " repeats a letter of its menu";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguage,
+                         ::testing::Values(ShippedFile{"Russian.txt", "Русский"},
+                                           ShippedFile{"English.txt", "English"}),
+                         [](const auto& p) { return std::string(p.param.name).substr(0, 7); });
+
+} // namespace

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "basics/Cp1251.h"
+#include "basics/TextFile.h"
+#include "document/WordListBuilder.h"
+#include "document/WordSearch.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+std::string cp(std::string_view utf8) {
+    return *Cp1251::FromUtf8(utf8);
+}
+
+// The words found, as UTF-8, in file order.
+std::vector<std::string> found(std::string_view file, std::string_view pattern) {
+    std::vector<std::string> words;
+    for (uint32_t offset : WordSearch::FindWords(file, pattern))
+        words.push_back(Cp1251::ToUtf8(WordSearch::WordAt(file, offset, pattern.size())));
+    return words;
+}
+
+const std::string kFourLetters = cp("5\r\nКОТЫСОНЯЛУНАКОЗАРЕКА\r\n");
+
+TEST(WordSearch, PatternsOverAFile) {
+    using V = std::vector<std::string>;
+    struct Case {
+        const char* pattern; // UTF-8
+        V words;
+    } cases[] = {
+        {"????", {"КОТЫ", "СОНЯ", "ЛУНА", "КОЗА", "РЕКА"}},
+        {"К???", {"КОТЫ", "КОЗА"}},
+        {"к???", {"КОТЫ", "КОЗА"}},
+        {"???А", {"ЛУНА", "КОЗА", "РЕКА"}},
+        {"ко?а", {"КОЗА"}},
+        {"?Е?А", {"РЕКА"}},
+        {"РЕКА", {"РЕКА"}},
+        {"ЖЖЖЖ", {}},
+        {"КОТ?", {"КОТЫ"}},
+        {"?ОТЫ", {"КОТЫ"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(found(kFourLetters, cp(c.pattern)), c.words) << c.pattern;
+    EXPECT_TRUE(WordSearch::FindWords(kFourLetters, "").empty());
+}
+
+TEST(WordSearch, TheFileDecidesHowManyWordsThereAre) {
+    using V = std::vector<std::string>;
+    struct Case {
+        std::string file; // UTF-8
+        V words;          // found by "????"
+    } cases[] = {
+        {"9\r\nКОТЫСОНЯЛУ\r\n", {"КОТЫ", "СОНЯ"}}, // claims 9, holds two whole words
+        {"2\r\nКОТЫСОНЯЛУНА\r\n", {"КОТЫ", "СОНЯ"}},
+        {"0\r\nКОТЫ\r\n", {}},
+        {"-3\r\nКОТЫ\r\n", {}},
+        {"много\r\nКОТЫ\r\n", {}},
+        {"99999999999\r\nКОТЫ\r\n", {}},
+        {"2\r\n", {}},
+        {"", {}},
+        {"3\r\nКОТЫ,СОНЯЛУНА\r\n", {"КОТЫ"}},    // a comma ends the word string
+        {"3\r\nКОТЫ\r\nСОНЯЛУНА\r\n", {"КОТЫ"}}, // so does the line end
+        {"2\r\n\"КОТЫ,СОНЯ\"", {"КОТЫ", ",СОН"}},
+        {"2,КОТЫСОНЯ", {"КОТЫ", "СОНЯ"}},
+        {"  2  \nКОТЫСОНЯ", {"КОТЫ", "СОНЯ"}},
+        {"2\r\n   КОТЫСОНЯ", {"КОТЫ", "СОНЯ"}},
+        {"\"2\"\r\nКОТЫСОНЯ", {}},
+    };
+    for (const auto& c : cases) {
+        const std::string file = cp(c.file);
+        EXPECT_EQ(found(file, "????"), c.words) << c.file;
+        EXPECT_EQ(WordSearch::ViewWordList(file, 4).Count, c.words.size()) << c.file;
+    }
+}
+
+// The search against the plain way of doing it: split the string into words and compare each letter.
+TEST(WordSearch, AgreesWithSplittingTheWords) {
+    std::mt19937 rng(7);
+    const std::string letters = cp("АБВЕ");
+    for (size_t length : {2u, 3u, 6u, 24u}) {
+        const size_t count = 3000;
+        std::string words;
+        for (size_t i = 0; i < count * length; ++i)
+            words += letters[rng() % letters.size()];
+        const std::string file = std::to_string(count) + "\r\n" + words + "\r\n";
+        for (int trial = 0; trial < 40; ++trial) {
+            std::string pattern;
+            for (size_t p = 0; p < length; ++p) {
+                if (rng() % 8 < 5) {
+                    pattern += '?';
+                } else {
+                    const auto upper = static_cast<unsigned char>(letters[rng() % letters.size()]);
+                    pattern += static_cast<char>(Cp1251::ToLower(upper)); // the search folds case
+                }
+            }
+            std::vector<uint32_t> expected;
+            for (size_t w = 0; w < count; ++w) {
+                const std::string word = words.substr(w * length, length);
+                bool fits = true;
+                for (size_t p = 0; p < length; ++p)
+                    if (pattern[p] != '?' && Cp1251::ToUpper(static_cast<unsigned char>(pattern[p])) !=
+                                                 static_cast<unsigned char>(word[p]))
+                        fits = false;
+                if (fits) expected.push_back(static_cast<uint32_t>(file.find("\r\n") + 2 + w * length));
+            }
+            EXPECT_EQ(WordSearch::FindWords(file, pattern), expected) << length << " " << trial;
+        }
+    }
+}
+
+TEST(WordSearch, WordListPath) {
+    EXPECT_EQ(WordSearch::WordListPath("/opt/gridmora/", "/", 5), "/opt/gridmora/Data/5.dat");
+    EXPECT_EQ(WordSearch::WordListPath("C:\\Gridmora\\", "\\", 24), "C:\\Gridmora\\Data\\24.dat");
+}
+
+TEST(WordListBuilder, SortsCleansAndCountsWords) {
+    const std::string input = "\xEF\xBB\xBF"
+                              "кот\r\n"
+                              "  Сова  \n"
+                              "КОТ\n" // the same word again
+                              "ёж\n"
+                              "cat\n"
+                              "\n"
+                              "кто-то\n" // hyphen
+                              "а,б\n"    // comma
+                              "дед мороз\n"
+                              "\"кавычки\"\n"
+                              "日本\n"                      // not in cp1251
+                              "я\n"                         // too short
+                              "абвгдеёжзийклмнопрстуфхц\n"  // 24 letters
+                              "абвгдеёжзийклмнопрстуфхцч\n" // 25 letters
+                              "ЛИСА\n"
+                              "сова";
+    const WordListBuilder::WordLists lists = WordListBuilder::BuildWordLists(input);
+    auto utf8 = [](const std::vector<std::string>& v) {
+        std::vector<std::string> out;
+        for (const auto& w : v)
+            out.push_back(Cp1251::ToUtf8(w));
+        return out;
+    };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(utf8(lists.Words[2]), V({"ЁЖ"}));
+    EXPECT_EQ(utf8(lists.Words[3]), V({"КОТ", "CAT"}));
+    EXPECT_EQ(utf8(lists.Words[4]), V({"СОВА", "ЛИСА"}));
+    EXPECT_EQ(utf8(lists.Words[24]), V({"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦ"}));
+    EXPECT_EQ(lists.Duplicates, 2u);
+    EXPECT_EQ(lists.Skipped, 7u);
+    size_t total = 0;
+    for (const auto& w : lists.Words)
+        total += w.size();
+    EXPECT_EQ(total, 6u);
+}
+
+TEST(WordListBuilder, FilesReadBackThroughTheSearch) {
+    const std::vector<std::string> words = {cp("ЛИСА"), cp("СОВА"), "CATS"};
+    const std::string file = WordListBuilder::WordListFileText(words);
+    EXPECT_EQ(file, cp("3\r\nЛИСАСОВАCATS\r\n"));
+    EXPECT_EQ(found(file, "????"), std::vector<std::string>({"ЛИСА", "СОВА", "CATS"}));
+    EXPECT_EQ(WordListBuilder::WordListFileText({}), "0\r\n\r\n");
+    EXPECT_TRUE(found(WordListBuilder::WordListFileText({}), "??").empty());
+}
+
+// The word lists that ship with the program: every file from 2.dat to 24.dat, its count true to its
+// words, every word in capitals and there once.
+TEST(WordListBuilder, ShippedWordLists) {
+    size_t total = 0;
+    for (int length = WordSearch::MinLength; length <= WordSearch::MaxLength; ++length) {
+        const std::string path = GRIDMORA_SOURCE_DIR "/data/Data/"s + std::to_string(length) + ".dat";
+        std::string bytes;
+        ASSERT_EQ(TextFile::ReadAll(path, bytes), TextFile::Error::None) << path;
+        const auto lines = TextFile::SplitLines(bytes);
+        ASSERT_EQ(lines.size(), 2u) << path;
+        const WordSearch::WordListView list = WordSearch::ViewWordList(bytes, static_cast<size_t>(length));
+        EXPECT_EQ(std::to_string(list.Count), lines[0]) << path;
+        EXPECT_EQ(list.Words.size(), list.Count * static_cast<size_t>(length)) << path;
+        EXPECT_EQ(Cp1251::ToUpper(list.Words), list.Words) << path;
+        std::set<std::string_view> distinct;
+        for (uint32_t w = 0; w < list.Count; ++w)
+            distinct.insert(list.Words.substr(w * static_cast<size_t>(length), static_cast<size_t>(length)));
+        EXPECT_EQ(distinct.size(), list.Count) << path;
+        total += list.Count;
+    }
+    EXPECT_GE(total, 300u);
+}
+
+} // namespace
