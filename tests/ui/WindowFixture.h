@@ -2,6 +2,9 @@
 // A fixture that starts the program in a temporary copy of the program folder, answers every message box
 // from a plan, and fails on a message nobody planned.
 #include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <QTemporaryDir>
 #include <deque>
 #include <filesystem>
@@ -72,6 +75,37 @@ class WindowTest : public ::testing::Test {
         form = MainM::Main(appDir_);
         QApplication::processEvents();
         return form;
+    }
+
+    // Runs script on the modal dialog of type T that the next command opens.
+    template <typename T> void OnModal(std::function<void(T&)> script) {
+        QTimer::singleShot(0, [script] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                ADD_FAILURE() << "no modal dialog of the expected type";
+                if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+                return;
+            }
+            script(*dialog);
+        });
+    }
+
+    // Clicks the middle of cell (c, r) of the field.
+    void ClickCell(int c, int r) {
+        const int cs = Opt().CellSize;
+        QTest::mouseClick(form->picPole, Qt::LeftButton, Qt::NoModifier, QPoint(5 + c * cs + cs / 2, 5 + r * cs + cs / 2));
+    }
+    // Colour (0x00BBGGRR) of the field's pixel inside cell (c, r), dx/dy pixels from its corner.
+    int32_t CellPixel(int c, int r, int dx = 3, int dy = 3) {
+        const int cs = Opt().CellSize;
+        return form->picPole->S.Pixel(5 + c * cs + dx, 5 + r * cs + dy);
+    }
+    // Saves a picture of the main window when GRIDMORA_SHOTS names a folder (for looking at by eye).
+    void Shot(const char* name) {
+        const QByteArray dir = qgetenv("GRIDMORA_SHOTS");
+        if (dir.isEmpty() || !form) return;
+        QApplication::processEvents();
+        form->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
     }
 
     // Answers the next message boxes, in order.

@@ -1,0 +1,51 @@
+#pragma once
+// Steps of the author's road through the real window, for the window tests.
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "WindowFixture.h"
+#include "document/frmRazmer.h"
+
+class GridWindowTest : public WindowTest {
+  protected:
+    // Kross -> New, the size dialog filled in and confirmed.
+    void NewCrossword(int cols, int rows, const QString& name = QStringLiteral("Тест"), bool bare = false) {
+        OnModal<frmRazmer>([=](frmRazmer& d) {
+            d.txtX->setText(QString::number(cols));
+            d.txtY->setText(QString::number(rows));
+            d.txtNameKross->setText(name);
+            d.chNoOtvet->setChecked(bare);
+            QTest::mouseClick(d.kOK, Qt::LeftButton);
+        });
+        form->KrossNew->trigger();
+        QApplication::processEvents();
+    }
+    // Blocks the cells marked "#" in rows of an ASCII grid ("." open), by clicking them.
+    void DrawGrid(const std::vector<std::string>& rows) {
+        form->ChSimmetrija->setChecked(false);
+        for (size_t r = 0; r < rows.size(); ++r)
+            for (size_t c = 0; c < rows[r].size(); ++c)
+                if (rows[r][c] == '#') ClickCell(static_cast<int>(c), static_cast<int>(r));
+    }
+    // The grid-ready button, confirmed.
+    void GridReady() {
+        Plan({MsgBoxM::Answer::Yes});
+        QTest::mouseClick(form->kReshotkaGotova, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    // A new crossword from an ASCII grid, analysed.
+    void Author(const std::vector<std::string>& rows, bool bare = false) {
+        NewCrossword(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), QStringLiteral("Тест"), bare);
+        DrawGrid(rows);
+        GridReady();
+    }
+    // Types text into a box and presses Enter, as a user does.
+    void TypeEnter(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->clear();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+};
