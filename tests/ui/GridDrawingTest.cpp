@@ -204,8 +204,8 @@ TEST_F(GridWindowTest, BareGridAndGridWithoutWords) {
     Plan({Answer::No}); // the bare grid is not saved
     NewCrossword(3, 3);
     DrawGrid({".#.", "#.#", ".#."});
-    Plan({Answer::Ok});
-    GridReady();
+    Plan({Answer::Yes, Answer::Ok});
+    QTest::mouseClick(form->kReshotkaGotova, Qt::LeftButton);
     ASSERT_EQ(messages.size(), 4u); // grid ready, save question, grid ready, no words
     EXPECT_EQ(messages[1].style, MsgBoxM::Style::SaveQuestion);
     EXPECT_EQ(messages[3].text, Q(Lang().LangNoWordsMsg));
