@@ -1,12 +1,21 @@
 #include "solve/SolveRules.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "basics/Cp1251.h"
 #include "grid/WordPlace.h"
 
 namespace {
+
+// The solved count comes from an answers file as well; it saturates rather than wraps.
+void countUp(KrossDocument& doc) {
+    if (doc.SolvedCount < std::numeric_limits<int32_t>::max()) ++doc.SolvedCount;
+}
+void countDown(KrossDocument& doc) {
+    if (doc.SolvedCount > std::numeric_limits<int32_t>::min()) --doc.SolvedCount;
+}
 
 // True when word (n, d) exists on the displayed grid and is not solved yet.
 bool unsolved(const KrossDocument& doc, int32_t n, int32_t d) {
@@ -42,7 +51,7 @@ std::optional<SolvedWord> SolveIfCorrect(KrossDocument& doc, std::string_view te
             doc.GridLayers.Set(c, r, w.Direction, 0);
         }
     }
-    ++doc.SolvedCount;
+    countUp(doc);
     doc.SolvedWords.Set(w.Number, w.Direction, 1);
     doc.Modified = true;
     return w;
@@ -83,7 +92,7 @@ bool DeleteAnswer(KrossDocument& doc, int32_t n, int32_t d) {
     } else {
         doc.SolvedWords.Set(n, d, 0);
         doc.ClueTexts.Set(n, d, std::string());
-        --doc.SolvedCount;
+        countDown(doc);
     }
     doc.Modified = true;
     return true;
@@ -112,7 +121,7 @@ void EnterWord(KrossDocument& doc, int32_t n, int32_t d, std::string_view text) 
     auto place = PlaceOf(doc, doc.ViewSlotTable, n, d);
     if (!place) return;
     std::string s = Cp1251::ToUpper(text);
-    if (doc.GridLayers.Get(place->X, place->Y, Layer::AcrossLetter + d) == 0) ++doc.SolvedCount;
+    if (doc.GridLayers.Get(place->X, place->Y, Layer::AcrossLetter + d) == 0) countUp(doc);
     const int32_t letters =
         static_cast<int32_t>(std::min<size_t>(s.size(), static_cast<size_t>(place->Length)));
     for (int32_t i = 0; i < letters; ++i) {

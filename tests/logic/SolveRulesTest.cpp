@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -174,6 +175,16 @@ TEST(EnterWord, FillsTheWordAndCountsItOnce) {
     EXPECT_EQ(VvodOtvetaM::FindConflict(doc, 2, 1, "sun"), (LetterConflict{0, 'T', 'S'}));
     VvodOtvetaM::EnterWord(doc, 2, 1, "ten");
     EXPECT_EQ(doc.SolvedCount, 2);
+}
+
+TEST(EnterWord, CountFromADamagedAnswersFileSaturates) {
+    KrossDocument doc = solvingBare();
+    doc.SolvedCount = std::numeric_limits<int32_t>::max();
+    VvodOtvetaM::EnterWord(doc, 1, 0, "cat");
+    EXPECT_EQ(doc.SolvedCount, std::numeric_limits<int32_t>::max());
+    doc.SolvedCount = std::numeric_limits<int32_t>::min();
+    ASSERT_TRUE(ProverkaOtvetaM::DeleteAnswer(doc, 1, 0));
+    EXPECT_EQ(doc.SolvedCount, std::numeric_limits<int32_t>::min());
 }
 
 TEST(EnterWord, TurnedStyleWritesFromTheTurnedStartAndStoresUnturned) {
