@@ -19,7 +19,7 @@ class GridWindowTest : public WindowTest {
             QTest::mouseClick(d.kOK, Qt::LeftButton);
         });
         form->KrossNew->trigger();
-        QApplication::processEvents();
+        Activate();
     }
     // Blocks the cells marked "#" in rows of an ASCII grid ("." open), by clicking them.
     void DrawGrid(const std::vector<std::string>& rows) {
@@ -44,7 +44,7 @@ class GridWindowTest : public WindowTest {
     void TypeEnter(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->clear();
-        QTest::keyClicks(box, text);
+        TypeText(box, text);
         QTest::keyClick(box, Qt::Key_Return);
         QApplication::processEvents();
     }

@@ -73,7 +73,7 @@ class WindowTest : public ::testing::Test {
 
     frmForma* Start() {
         form = MainM::Main(appDir_);
-        QApplication::processEvents();
+        Activate();
         return form;
     }
 
@@ -88,6 +88,15 @@ class WindowTest : public ::testing::Test {
             }
             script(*dialog);
         });
+    }
+
+    // Types text key by key (any characters, Cyrillic included).
+    static void TypeText(QWidget* w, const QString& text) {
+        for (QChar ch : text) {
+            const Qt::Key key = ch == QLatin1Char(' ') ? Qt::Key_Space : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Press, w, key, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, w, key, QString(ch), Qt::NoModifier);
+        }
     }
 
     // Clicks the middle of cell (c, r) of the field.
@@ -106,6 +115,13 @@ class WindowTest : public ::testing::Test {
         if (dir.isEmpty() || !form) return;
         QApplication::processEvents();
         form->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    }
+
+    // The off-screen platform has no window manager to give the activation back after a dialog closes.
+    void Activate() {
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+        QApplication::processEvents();
     }
 
     // Answers the next message boxes, in order.
