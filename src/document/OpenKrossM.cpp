@@ -1,6 +1,7 @@
 #include "document/OpenKrossM.h"
 
 #include <utility>
+#include <vector>
 
 #include "document/GridLimits.h"
 #include "document/KodKodirovkiM.h"
@@ -54,9 +55,13 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
     Array3<int32_t> slots(numberCount, 2, 1);
     ClueTable clues;
     KodKodirovkiM::CodeTables tables;
+    KodKodirovkiM::ByteTable decode{};
+    std::vector<unsigned char> answered; // per word: its answer is present and fills it
     if (noAnswers == 0) {
         clues.Create3(numberCount);
         tables = KodKodirovkiM::MakeCodeTables(name);
+        decode = KodKodirovkiM::ToBytes(tables.Decode);
+        answered.assign(static_cast<size_t>(numberCount + 1) * 2, 0);
     }
     for (int32_t i = 0; i < recordCount && !in.AtEnd(); ++i) {
         WordRecord r{};
@@ -78,7 +83,8 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
             clues.Set(r.n, 0, r.d, std::string(clue));
             // Every piece of the program may rely on an answer filling its word exactly.
             const bool usable = answer.size() == static_cast<size_t>(r.length);
-            clues.Set(r.n, 1, r.d, usable ? KodKodirovkiM::MapCodes(tables.Decode, answer) : std::string());
+            clues.Set(r.n, 1, r.d, usable ? KodKodirovkiM::MapCodes(decode, answer) : std::string());
+            answered[static_cast<size_t>(r.n) * 2 + static_cast<size_t>(r.d)] = usable ? 1 : 0;
         }
     }
 
@@ -87,7 +93,8 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
         for (int32_t d = 0; d <= 1; ++d) {
             if (slots(n, Slot::Length, d) <= 0) continue;
             ++words;
-            if (noAnswers == 0 && clues.Get(n, 1, d).empty()) result.answerMissing = true;
+            if (noAnswers == 0 && !answered[static_cast<size_t>(n) * 2 + static_cast<size_t>(d)])
+                result.answerMissing = true;
         }
 
     // Commit.
