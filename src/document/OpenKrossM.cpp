@@ -1,5 +1,7 @@
 #include "document/OpenKrossM.h"
 
+#include <algorithm>
+
 #include <utility>
 #include <vector>
 
@@ -50,6 +52,10 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
     if (!GridLimits::GridSizeFits(width, height)) return result;
     if (numberCount < 0 || int64_t{numberCount} > int64_t{width} * height) return result;
     if (recordCount < 0 || int64_t{recordCount} > int64_t{numberCount} * 2) return result;
+    // Every number needs a word record of at least ten bytes, so a small file cannot declare millions of
+    // numbers and make the reader allocate for them. A generous slack still lets a cut file load as far
+    // as it goes.
+    if (numberCount > std::max<int64_t>(65536, static_cast<int64_t>(bytes.size() / 4))) return result;
 
     // Word records, into tables of their own; the document changes only once the file is read.
     Array3<int32_t> slots(numberCount, 2, 1);

@@ -412,3 +412,14 @@ TEST(LineCursor, SplitsLikeTheSharedLineSplitter) {
 }
 
 } // namespace
+
+TEST(KrossFileHostile, ATinyFileCannotDeclareMillionsOfNumbers) {
+    // 2000 x 2000 cells would allow 4,000,000 numbers, but fifty bytes cannot describe them.
+    const std::string bytes = " 1 \r\nx\r\n 2000 \r\n 2000 \r\n 4000000 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n";
+    KrossDocument doc;
+    doc.KrossName = "before";
+    const auto r = OpenKrossM::ReadKrossText(bytes, doc, 0, "/x.krw");
+    EXPECT_EQ(r.status, OpenKrossM::KrossReadResult::Status::Refused);
+    EXPECT_EQ(doc.KrossName, "before");
+    EXPECT_EQ(doc.NumberCount, 0);
+}
