@@ -91,7 +91,8 @@ Error WriteAll(const std::string& path, std::string_view bytes) {
     struct stat st{};
     bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return Error::Access;
-    if (exists && ::access(path.c_str(), W_OK) != 0) return Error::Access;
+    // A file without any write permission is read-only for everybody, the administrator included.
+    if (exists && (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) return Error::Access;
     const std::string folder = folderOf(path);
     struct stat fst{};
     if (::stat(folder.c_str(), &fst) != 0) return fromErrno(errno) == Error::NotFound ? Error::Access : Error::Other;
@@ -115,6 +116,13 @@ bool Exists(const std::string& path) {
     struct stat st{};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool FileNameHasDot(const std::string& path) { return FileNameOf(path).find('.') != std::string::npos; }
 
 std::vector<std::string_view> SplitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;

@@ -285,7 +285,7 @@ TEST_P(ShippedLanguage, IsCompleteAndWellFormed) {
     const LanguageFileContent f = ParseLanguageFile(bytes);
     EXPECT_EQ(Cp1251::ToUtf8(f.DisplayName), GetParam().displayName);
     for (int i = 1; i <= LanguageIndexCount; ++i) {
-        if (i == 23 || i == 75) continue; // not used
+        if (i == 23) continue; // not used
         const auto& e = f.Entries[static_cast<size_t>(i)];
         EXPECT_TRUE(e && !e->empty()) << "index " << i;
     }

@@ -1,0 +1,42 @@
+#include "app/MainM.h"
+
+#include <QCoreApplication>
+
+#include "app/ProgramState.h"
+#include "app/UiText.h"
+#include "app/frmForma.h"
+#include "basics/TextFile.h"
+#include "display/NewFontM.h"
+#include "lang/LoadJazikM.h"
+
+namespace MainM {
+
+frmForma* Main(std::optional<std::string> programDir) {
+    ResetState();
+    auto& o = Opt();
+    o = DefaultSettings();
+    o.AppDir = programDir ? *programDir : NativePath(QCoreApplication::applicationDirPath());
+    // Folders on this platform are separated by "/"; a backslash is an ordinary character in a name.
+    o.PathSep = "/";
+    if (o.AppDir.empty() || o.AppDir.back() != '/') o.AppDir += o.PathSep;
+    o.SamplesDir = o.AppDir + "Samples";
+
+    std::string bytes;
+    if (TextFile::ReadAll(o.AppDir + "Gridmora Int.ini", bytes, size_t{1} << 20) == TextFile::Error::None)
+        ReadSettingsText(bytes, o);
+
+    NewFontM::RegisterFontSubstitutes();
+    auto* form = new frmForma();
+    NewFontM::BuildDigitStrips();
+    NewFontM::ApplyLetterFont();
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    if (o.LanguageFile.empty()) o.LanguageFile = "Russian.txt";
+    LoadJazikM::LoadLanguage(o.LanguageFile);
+    QCoreApplication::processEvents();
+    form->show();
+    if (o.StyleIndex == 0 || o.StyleIndex == 1) form->OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(true);
+    Doc().ActiveStyle = o.StyleIndex;
+    return form;
+}
+
+} // namespace MainM

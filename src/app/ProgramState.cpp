@@ -1,0 +1,8 @@
+#include "app/ProgramState.h"
+
+ProgramState& State() {
+    static ProgramState state;
+    return state;
+}
+
+void ResetState() { State() = ProgramState{}; }

@@ -1,0 +1,38 @@
+#include "app/SaveFileINIM.h"
+
+#include "app/MsgBoxM.h"
+#include "app/ProgramState.h"
+#include "app/UiText.h"
+#include "app/frmForma.h"
+#include "basics/TextFile.h"
+
+namespace SaveFileINIM {
+
+int32_t ConfirmSaveChanges() {
+    auto& d = Doc();
+    if (!d.Modified) return 0;
+    std::string question;
+    if (d.AppMode == Mode::Authoring || d.AppMode == Mode::BareAuthoring) question = Lang().LangSaveKrossPrompt;
+    else if (d.AppMode == Mode::SolveBare || d.AppMode == Mode::Solve) question = Lang().LangSaveAnswersPrompt;
+    else return 0;
+    switch (MsgBoxM::Show(Q(question), MsgBoxM::Style::SaveQuestion)) {
+    case MsgBoxM::Answer::Yes:
+        if (MainForm()) MainForm()->FileSave_Click();
+        return 0;
+    case MsgBoxM::Answer::Cancel:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void SaveSettings() {
+    const std::string path = Opt().AppDir + "Gridmora Int.ini";
+    const auto err = TextFile::WriteAll(path, SettingsFileText(Opt()));
+    if (err == TextFile::Error::None) return;
+    const QString fileCaption = MainForm() ? Plain(MainForm()->File->title()) : QString();
+    const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
+    MsgBoxM::Show(fileCaption + " Gridmora Int.ini " + Q(tail), MsgBoxM::Style::Critical);
+}
+
+} // namespace SaveFileINIM

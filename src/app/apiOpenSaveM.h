@@ -1,0 +1,23 @@
+#pragma once
+// The file dialogs. Every dialog opens in SamplesDir, and a confirmed one moves SamplesDir to the folder
+// of the chosen file.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+
+namespace apiOpenSaveM {
+
+// filter: pairs of description and pattern, all separated by NUL characters (cp1251). The first pair is
+// selected. Returns the chosen full path, or an empty text when the user cancelled.
+QString FileDialog(bool save, const QString& initialName, const std::string& filter);
+
+// The name filters the dialog offers for such a filter text, in order.
+QStringList NameFilters(const std::string& filter);
+
+// Replaces the real dialog (tests): gets save, the initial name, the name filters and the folder.
+using Responder = std::function<QString(bool save, const QString& initialName, const QStringList& filters,
+                                        const QString& folder)>;
+void SetResponder(Responder responder);
+
+} // namespace apiOpenSaveM

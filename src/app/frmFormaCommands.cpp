@@ -1,0 +1,293 @@
+// The main window's command handlers: menus, focus, unload.
+#include <QApplication>
+
+#include "app/DeystvieM.h"
+#include "app/MsgBoxM.h"
+#include "app/OpURL.h"
+#include "app/ProgramState.h"
+#include "app/SaveFileINIM.h"
+#include "app/UiText.h"
+#include "app/frmAboutBox.h"
+#include "app/frmForma.h"
+#include "basics/Cp1251.h"
+#include "display/ProkrutkaM.h"
+#include "display/ShowSlovoM.h"
+#include "document/frmRazmer.h"
+#include "grid/AddSlovoMUi.h"
+#include "grid/AnalizReshotkiMUi.h"
+#include "grid/LoadReshotkiMUi.h"
+#include "grid/NewPoleM.h"
+#include "grid/FieldGeometry.h"
+#include "grid/PoleMouseUpM.h"
+#include "solve/SolveRules.h"
+#include "basics/NumberText.h"
+#include "document/OpenKrossMUi.h"
+#include "document/OpenOtvetyMUi.h"
+#include "document/SaveKrossMUi.h"
+#include "document/SaveOtvetyMUi.h"
+#include "solve/ProverkaOtvetaMUi.h"
+#include "solve/SelVoprosMUi.h"
+#include "solve/VvodOtvetaMUi.h"
+
+namespace {
+
+bool authoringMode(int32_t m) { return m == Mode::Authoring || m == Mode::BareAuthoring; }
+bool solvingMode(int32_t m) { return m == Mode::SolveBare || m == Mode::Solve; }
+
+// A crossword with answers needs a name and an author before it is saved.
+bool hasNameAndAuthor(frmForma& f) {
+    auto& d = Doc();
+    if (d.NoAnswers == 0 && (d.KrossAuthor.empty() || d.KrossName.empty())) {
+        f.KrossAbout_Click();
+        if (d.KrossAuthor.empty() || d.KrossName.empty()) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void frmForma::FileOpenOtvet_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    OpenOtvetyM::OpenOtvety();
+}
+
+void frmForma::FileSave_Click() {
+    const auto& d = Doc();
+    if (authoringMode(d.AppMode)) {
+        if (!hasNameAndAuthor(*this)) return;
+        if (!d.KrossFile.empty()) SaveKrossM::WriteKross(d.KrossFile);
+        else SaveKrossM::SaveKrossAs();
+    } else if (solvingMode(d.AppMode)) {
+        if (!d.OtvFile.empty()) SaveOtvetyM::WriteOtvety(d.OtvFile);
+        else SaveOtvetyM::SaveOtvetyAs();
+    }
+}
+
+void frmForma::FileSaveAs_Click() {
+    const int32_t m = Doc().AppMode;
+    if (authoringMode(m)) {
+        if (!hasNameAndAuthor(*this)) return;
+        SaveKrossM::SaveKrossAs();
+    } else if (solvingMode(m)) {
+        SaveOtvetyM::SaveOtvetyAs();
+    }
+}
+
+void frmForma::FileExit_Click() { close(); }
+
+void frmForma::Form_Unload(bool& cancel) {
+    if (SaveFileINIM::ConfirmSaveChanges() == 1) {
+        cancel = true;
+        return;
+    }
+    SaveFileINIM::SaveSettings();
+}
+
+void frmForma::Kross_Click() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring)
+        KrossDelOtwet->setEnabled(!d.ClueTexts.Get(d.CurNumber, 1, d.CurDirection).empty());
+    else if (d.AppMode == Mode::SolveBare)
+        KrossDelOtwet->setEnabled(d.SolvedWords.Get(d.CurNumber, d.CurDirection) == 1);
+}
+
+void frmForma::KrossNew_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    frmRazmer dialog(this);
+    dialog.exec();
+}
+
+void frmForma::KrossOpen_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    OpenKrossM::OpenKross();
+    auto& d = Doc();
+    if (d.AppMode == Mode::Incomplete) KrossChange_Click();
+    if (d.AppMode == Mode::SolveBare) {
+        // The solver's own words of a bare grid.
+        d.ClueTexts.Create2(d.NumberCount);
+        d.CurNumber = 1;
+        d.CurDirection = d.ViewSlotTable.Get(1, 2, 0) == 0 ? 1 : 0;
+        ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+    }
+}
+
+void frmForma::KrossChange_Click() {
+    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+}
+
+void frmForma::KrossAbout_Click() {}
+
+void frmForma::KrossFoundWord_Click() {}
+
+void frmForma::KrossDelOtwet_Click() {
+    auto& d = Doc();
+    // The shortcut reaches here without the menu being opened: the condition is tested now.
+    if (!ProverkaOtvetaM::CanDeleteAnswer(d, d.CurNumber, d.CurDirection)) return;
+    if (MsgBoxM::Show(Plain(KrossDelOtwet->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
+        MsgBoxM::Answer::Yes)
+        return;
+    const int32_t n = d.CurNumber, dir = d.CurDirection;
+    if (!ProverkaOtvetaM::DeleteAnswer(d, n, dir)) return;
+    ShowSlovoM::DrawWord(n, dir, SelectionColor);
+    if (d.AppMode == Mode::Authoring) {
+        lblVopros[static_cast<size_t>(dir)]->setText(QString());
+        txtOtvet->setText(QString());
+        txtVoprosOtvet->setText(QString());
+    } else {
+        lblSlov->setText(DeystvieM::WordsCaption(int64_t{d.WordCount} - d.SolvedCount));
+    }
+}
+
+void frmForma::KrossCopyWord_Click() {}
+
+void frmForma::OptionsRazmerKF_Click() {}
+
+void frmForma::OptionsLanguage_Click() {}
+
+void frmForma::OptionsStyle_Click(int index) {
+    auto& o = Opt();
+    auto& d = Doc();
+    if (index == o.StyleIndex) {
+        OptionsStyle[static_cast<size_t>(index)]->setChecked(true); // the menu unchecks on a click
+        return;
+    }
+    if (o.StyleIndex >= 0 && o.StyleIndex <= 1) OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(false);
+    OptionsStyle[static_cast<size_t>(index)]->setChecked(true);
+    o.StyleIndex = index;
+    if (solvingMode(d.AppMode)) {
+        d.ActiveStyle = index;
+        LoadReshotkiM::LoadGrid();
+    }
+}
+
+void frmForma::HelpCallHelp_Click() {
+    setCursor(Qt::WaitCursor);
+    OpURL::OpenDocument(QPath(Opt().AppDir) + Q(Lang().HelpFileName));
+    unsetCursor();
+}
+
+void frmForma::HelpAbout_Click() {
+    frmAboutBox box(this);
+    box.exec();
+}
+
+void frmForma::picControl_GotFocus() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring && d.NoAnswers == 0) {
+        if (txtVoprosOtvet->isVisible()) txtVoprosOtvet->setFocus();
+    } else if (solvingMode(d.AppMode)) {
+        if (txtOtvet->isVisible()) txtOtvet->setFocus();
+    }
+}
+
+void frmForma::picPole_GotFocus() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring && d.NoAnswers == 0) txtVoprosOtvet->setFocus();
+    else if (solvingMode(d.AppMode)) txtOtvet->setFocus();
+}
+
+void frmForma::picPole_MouseDown(Qt::MouseButton, double, double) { FieldPressed = 1; }
+
+void frmForma::picPole_MouseUp(Qt::MouseButton, double x, double y) {
+    const int32_t m = Doc().AppMode;
+    if (FieldPressed == 1 && m >= 2 && m <= 5) PoleMouseUpM::FieldClick(x, y);
+    FieldPressed = 0;
+}
+
+void frmForma::picPole_MouseMove(double x, double y) {
+    const auto& d = Doc();
+    if (d.AppMode != Mode::NewGrid) return;
+    const int32_t cs = Opt().CellSize;
+    const int32_t col = FieldGeometry::PointerColumn(x, cs, d.GridWidth);
+    const int32_t row = FieldGeometry::PointerRow(y, cs, d.GridHeight);
+    lblKoordinaty->setText(Q(FieldGeometry::CoordinatesCaption(Lang().LangCoordinates, col, row)));
+}
+
+void frmForma::kClearPole_Click() {
+    if (MsgBoxM::Show(Plain(kClearPole->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
+        MsgBoxM::Answer::Yes)
+        return;
+    Doc().GridLayers.Fill(0);
+    NewPoleM::NewField();
+}
+
+void frmForma::kReshotkaGotova_Click() {
+    if (MsgBoxM::Show(Plain(kReshotkaGotova->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
+        MsgBoxM::Answer::Yes)
+        return;
+    AnalizReshotkiM::AnalyseGrid();
+}
+
+void frmForma::txtVoprosOtvet_Change() {
+    const auto& d = Doc();
+    if (d.AppMode == Mode::Authoring && (d.CurDirection == 0 || d.CurDirection == 1))
+        lblVopros[static_cast<size_t>(d.CurDirection)]->setText(txtVoprosOtvet->text());
+}
+
+bool frmForma::txtVoprosOtvet_KeyDown(int key) {
+    if (key != TextBox::Enter) return false;
+    const auto& d = Doc();
+    if (!txtVoprosOtvet->text().isEmpty() && d.CurNumber != 0 && d.AppMode == Mode::Authoring) {
+        if (!txtOtvet->text().isEmpty()) AddSlovoM::AddWord();
+        else txtOtvet->setFocus();
+    }
+    return true;
+}
+
+bool frmForma::txtOtvet_KeyPress(char32_t ch) { return ch != U' '; }
+
+bool frmForma::txtOtvet_KeyDown(int key) {
+    if (key != TextBox::Enter) return false;
+    auto& d = Doc();
+    if (d.AppMode == Mode::Authoring) {
+        if (d.CurNumber != 0) {
+            if (!txtVoprosOtvet->text().isEmpty()) AddSlovoM::AddWord();
+            else txtVoprosOtvet->setFocus();
+        }
+        return true;
+    }
+    const QString t = txtOtvet->text();
+    if (t.isEmpty() || !solvingMode(d.AppMode)) return true;
+    const int64_t len = t.size();
+    // A text that starts with a number selects that clue; a number too large for the program is no clue.
+    const auto value = NumberText::LeadingInt32(Cp(t));
+    if (!value) return true;
+    const int32_t v = *value;
+    if (d.AppMode == Mode::SolveBare) {
+        if (v == 0) {
+            if (len == d.SlotTable.Get(d.CurNumber, 2, d.CurDirection)) VvodOtvetaM::EnterAnswer(t);
+        } else if (v >= 1 && v <= d.NumberCount) {
+            const bool crossing = d.SlotTable.Get(v, 2, 1 - d.CurDirection) != 0;
+            if (v != d.CurNumber || crossing) {
+                ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, CellColor);
+                if (crossing) d.CurDirection = 1 - d.CurDirection;
+                d.CurNumber = v;
+                ShowSlovoM::DrawWord(v, d.CurDirection, SelectionColor);
+                txtOtvet->clear();
+            }
+        }
+    } else {
+        if (v == 0) ProverkaOtvetaM::CheckAnswer(t);
+        else if (v >= 1 && v <= d.NumberCount) SelVoprosM::SelectClue(v);
+    }
+    return true;
+}
+
+void frmForma::Form_Resize() {
+    if (isMinimized()) return;
+    if (ScaleWidth() < 300) {
+        // Narrower than the side panel allows: the window snaps back to an outer width of 300 pixels.
+        const int frame = frameGeometry().width() - width();
+        resize(std::max(1, 300 - frame), height());
+    }
+    const int w = std::max(0, ScaleWidth() - 155), h = std::max(0, ScaleHeight() - 77);
+    picControl->setGeometry(155, 77, w, h);
+    VScroll1->move(std::max(0, w - 17), 0);
+    HScroll1->move(0, std::max(0, h - 17));
+    PctrUgol->setGeometry(std::max(0, w - 17), std::max(0, h - 17), 17, 17);
+    ProkrutkaM::UpdateScrollBars();
+}
+
+void frmForma::HScroll1_Change() { picPole->move(-HScroll1->value(), picPole->y()); }
+
+void frmForma::VScroll1_Change() { picPole->move(picPole->x(), -VScroll1->value()); }

@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "app/MainM.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Gridmora");
+    MainM::Main();
+    return QApplication::exec();
+}

@@ -1,0 +1,71 @@
+#include "document/SaveKrossM.h"
+
+#include "basics/NumberText.h"
+#include "document/KodKodirovkiM.h"
+#include "document/KrossDocument.h"
+
+namespace SaveKrossM {
+namespace {
+
+void textLine(std::string& out, std::string_view text) {
+    out.append(text);
+    out.append("\r\n");
+}
+
+void numberLine(std::string& out, int64_t v) {
+    out.append(NumberText::NumberLine(v));
+    out.append("\r\n");
+}
+
+} // namespace
+
+std::string Scramble(const KrossDocument& doc, std::string_view text) {
+    return KodKodirovkiM::MapCodes(doc.CodeTable, text);
+}
+
+std::string KrossFileText(const KrossDocument& doc) {
+    const bool withAnswers = doc.NoAnswers == 0;
+    // The record count line says how many records follow, so it is counted from the records themselves.
+    int32_t records = 0;
+    size_t textBytes = 0;
+    for (int32_t n = 1; n <= doc.NumberCount; ++n)
+        for (int32_t d = 0; d <= 1; ++d)
+            if (doc.WordLength(n, d) > 0) {
+                ++records;
+                if (withAnswers)
+                    textBytes += doc.ClueTexts.Get(n, 0, d).size() + doc.ClueTexts.Get(n, 1, d).size();
+            }
+
+    const KodKodirovkiM::ByteTable code = KodKodirovkiM::ToBytes(doc.CodeTable);
+    std::string out;
+    out.reserve(64 + doc.KrossName.size() + doc.EditPassword.size() + doc.KrossAuthor.size() + textBytes +
+                static_cast<size_t>(records) * 48);
+    numberLine(out, doc.NoAnswers);
+    textLine(out, doc.KrossName);
+    if (withAnswers) {
+        textLine(out, doc.EditPassword);
+        textLine(out, Scramble(doc, doc.KrossAuthor));
+    }
+    numberLine(out, doc.GridWidth);
+    numberLine(out, doc.GridHeight);
+    numberLine(out, doc.NumberCount);
+    numberLine(out, records);
+    for (int32_t n = 1; n <= doc.NumberCount; ++n) {
+        for (int32_t d = 0; d <= 1; ++d) {
+            const int32_t length = doc.WordLength(n, d);
+            if (length <= 0) continue;
+            numberLine(out, n);
+            numberLine(out, d);
+            numberLine(out, doc.SlotTable.Get(n, Slot::X, d));
+            numberLine(out, doc.SlotTable.Get(n, Slot::Y, d));
+            numberLine(out, length);
+            if (withAnswers) {
+                textLine(out, doc.ClueTexts.Get(n, 0, d));
+                textLine(out, KodKodirovkiM::MapCodes(code, doc.ClueTexts.Get(n, 1, d)));
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace SaveKrossM

@@ -1,0 +1,19 @@
+#pragma once
+// Writing a crossword file (.krw): the file's bytes and the scrambling of its hidden fields.
+#include <string>
+#include <string_view>
+
+struct KrossDocument;
+
+namespace SaveKrossM {
+
+// Every character mapped through doc.CodeTable; same length, codes below 32 become code 0.
+std::string Scramble(const KrossDocument& doc, std::string_view text);
+
+// The crossword file of the document, cp1251 text with CR LF after every line: NoAnswers, KrossName,
+// (for a crossword with answers: EditPassword as held, the scrambled author), width, height,
+// NumberCount, the number of word records, then a record for every word (n = 1..NumberCount, across
+// before down): n, d, x, y, length and, with answers, the clue and the scrambled answer.
+std::string KrossFileText(const KrossDocument& doc);
+
+} // namespace SaveKrossM

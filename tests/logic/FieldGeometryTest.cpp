@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "grid/FieldGeometry.h"
+
+namespace {
+
+using Cell = std::pair<int32_t, int32_t>;
+using Cells = std::vector<Cell>;
+
+TEST(PointToCell, MarginRoundingAndGridEnd) {
+    struct Case {
+        double x, y;
+        int32_t cellSize, w, h;
+        std::optional<Cell> cell;
+    } cases[] = {
+        {5.0, 5.0, 20, 15, 15, Cell{0, 0}},     // the first pixel of the margin line is column 0
+        {4.9, 10.0, 20, 15, 15, std::nullopt},  // left of the grid
+        {10.0, 4.9, 20, 15, 15, std::nullopt},  // above it
+        {24.4, 44.6, 20, 15, 15, Cell{0, 2}},   // 19.4 -> 19, 39.6 -> 40
+        {304.4, 5.0, 20, 15, 15, Cell{14, 0}},  // 299.4 -> 299: last column
+        {304.5, 5.0, 20, 15, 15, std::nullopt}, // 299.5 -> 300: beyond the last column
+        {5.0, 104.5, 20, 15, 5, std::nullopt},  // beyond the last row
+        {7.5, 5.0, 3, 4, 4, Cell{0, 0}},        // 2.5 rounds to the even 2
+        {9.5, 8.5, 3, 4, 4, Cell{1, 1}},        // 4.5 -> 4, 3.5 -> 4
+        {1e12, 5.0, 20, 15, 15, std::nullopt},  // far off
+        {5.0, 5.0, 0, 15, 15, std::nullopt},    // no cell size
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << "," << c.y << " size " << c.cellSize);
+        EXPECT_EQ(FieldGeometry::PointToCell(c.x, c.y, c.cellSize, c.w, c.h), c.cell);
+    }
+}
+
+TEST(SymmetryCells, MirrorAndTransposedImagesInOrder) {
+    struct Case {
+        int32_t c, r, w, h;
+        bool symmetric;
+        Cells cells;
+    } cases[] = {
+        {2, 5, 15, 15, true, {{2, 5}, {2, 9}, {12, 9}, {12, 5}, {5, 12}, {9, 12}, {9, 2}, {5, 2}}},
+        {4, 4, 15, 15, true, {{4, 4}, {4, 10}, {10, 10}, {10, 4}}}, // on the diagonal: no transposed copies
+        {0, 1, 10, 5, true, {{0, 1}, {0, 3}, {9, 3}, {9, 1}, {3, 0}, {1, 0}}},
+        {6, 1, 10, 5, true, {{6, 1}, {6, 3}, {3, 3}, {3, 1}}}, // column beyond the height: no transposed
+        {0, 0, 1, 1, true, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+        {2, 5, 15, 15, false, {{2, 5}}},
+        {15, 0, 15, 15, true, {}},
+        {0, -1, 15, 15, true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.c << "," << c.r << " in " << c.w << "x" << c.h);
+        EXPECT_EQ(FieldGeometry::SymmetryCells(c.c, c.r, c.w, c.h, c.symmetric), c.cells);
+    }
+}
+
+TEST(SymmetryCells, NoClickReachesOutsideTheGrid) {
+    for (auto [w, h] : {Cell{10, 5}, Cell{5, 10}, Cell{7, 7}, Cell{1, 9}, Cell{3, 2}}) {
+        for (int32_t c = 0; c < w; ++c) {
+            for (int32_t r = 0; r < h; ++r) {
+                const Cells cells = FieldGeometry::SymmetryCells(c, r, w, h, true);
+                ASSERT_GE(cells.size(), 4u);
+                EXPECT_EQ(cells[0], (Cell{c, r}));
+                for (auto [x, y] : cells) {
+                    EXPECT_TRUE(x >= 0 && x < w && y >= 0 && y < h)
+                        << "click " << c << "," << r << " in " << w << "x" << h << " sets " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(PointerPosition, CountsFromOneAndShowsZeroOutside) {
+    struct Case {
+        double v;
+        int32_t index;
+    } cases[] = {{4.9, 0}, {5.0, 1}, {24.4, 1}, {24.5, 2}, {304.0, 15}, {304.5, 0}, {400.0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FieldGeometry::PointerColumn(c.v, 20, 15), c.index) << c.v;
+        EXPECT_EQ(FieldGeometry::PointerRow(c.v, 20, 15), c.index) << c.v;
+    }
+    EXPECT_EQ(FieldGeometry::PointerRow(104.0, 20, 5), 5);
+    EXPECT_EQ(FieldGeometry::PointerRow(105.0, 20, 5), 0);
+}
+
+TEST(CoordinatesCaption, ColumnHasASignBlankRowHasNone) {
+    EXPECT_EQ(FieldGeometry::CoordinatesCaption("Cell:", 3, 5), "Cell: 3,5");
+    EXPECT_EQ(FieldGeometry::CoordinatesCaption("Cell:", 0, 0), "Cell: 0,0");
+    EXPECT_EQ(FieldGeometry::CoordinatesCaption("", 12, 140), " 12,140");
+}
+
+} // namespace

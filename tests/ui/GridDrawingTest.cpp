@@ -1,0 +1,219 @@
+// A new crossword: the size dialog, drawing the grid, clearing it and numbering its words.
+#include "GridHelpers.h"
+#include "document/GridLimits.h"
+#include "grid/PoleMouseUpM.h"
+
+namespace {
+
+using MsgBoxM::Answer;
+
+TEST_F(GridWindowTest, SizeDialogTakesDigitsOnlyAndEnablesOkWhenComplete) {
+    Start();
+    OnModal<frmRazmer>([](frmRazmer& d) {
+        EXPECT_FALSE(d.kOK->isEnabled());
+        QTest::keyClicks(d.txtX, "1a-2 ");
+        EXPECT_EQ(d.txtX->text(), "12");
+        QTest::keyClick(d.txtX, Qt::Key_Backspace);
+        EXPECT_EQ(d.txtX->text(), "1");
+        QTest::keyClicks(d.txtY, "0");
+        d.txtNameKross->setText("Имя");
+        EXPECT_FALSE(d.kOK->isEnabled()); // a size of 0
+        d.txtY->setText("7");
+        EXPECT_TRUE(d.kOK->isEnabled());
+        d.txtNameKross->setText("");
+        EXPECT_FALSE(d.kOK->isEnabled());
+        d.txtNameKross->setText("Имя");
+        EXPECT_TRUE(d.kOK->isDefault());
+        QTest::keyClick(d.txtX, Qt::Key_Escape); // Escape changes nothing
+    });
+    form->KrossNew->trigger();
+    EXPECT_EQ(Doc().AppMode, 0);
+    EXPECT_EQ(Doc().GridWidth, 0);
+    EXPECT_EQ(form->windowTitle(), Q(Lang().MsgTitle));
+}
+
+TEST_F(GridWindowTest, NewCrosswordDrawsTheEmptyField) {
+    Start();
+    Doc().KrossFile = "/old.krw";
+    NewCrossword(4, 3, QStringLiteral("Сад и огород"));
+    const auto& d = Doc();
+    EXPECT_EQ(d.AppMode, 2);
+    EXPECT_EQ(d.GridWidth, 4);
+    EXPECT_EQ(d.GridHeight, 3);
+    EXPECT_EQ(d.KrossName, cp("Сад и огород"));
+    EXPECT_TRUE(d.KrossFile.empty());
+    EXPECT_FALSE(d.Modified);
+    EXPECT_EQ(d.GridLayers.Ubound0(), 4);
+    EXPECT_EQ(d.GridLayers.Ubound1(), 3);
+    EXPECT_EQ(form->windowTitle(), Q(Lang().LangAppTitle + " " + Lang().LangModeNewGrid));
+    EXPECT_TRUE(form->kReshotkaGotova->isVisible());
+    EXPECT_TRUE(form->ChSimmetrija->isVisible());
+    const Surface& s = form->picPole->S;
+    EXPECT_EQ(s.Width(), 4 * 20 + 15);
+    EXPECT_EQ(s.Height(), 3 * 20 + 15);
+    EXPECT_EQ(CellPixel(0, 0), Colors::White);
+    EXPECT_EQ(CellPixel(3, 2, 18, 18), Colors::White);
+    // Grid lines: vertical at x = 5 + c*20, horizontal at y = 5 + r*20, corner closed.
+    EXPECT_EQ(s.Pixel(5, 30), Colors::Black);
+    EXPECT_EQ(s.Pixel(45, 12), Colors::Black);
+    EXPECT_EQ(s.Pixel(30, 25), Colors::Black);
+    EXPECT_EQ(s.Pixel(85, 65), Colors::Black); // bottom-right corner
+    EXPECT_NE(s.Pixel(86, 65), Colors::Black);
+    EXPECT_NE(s.Pixel(3, 3), Colors::White); // the margin is background
+}
+
+TEST_F(GridWindowTest, TooLargeGridIsRefusedAndChangesNothing) {
+    Start();
+    // The largest grid at 20-pixel cells: 1637 x 1637 pixels of field fit, 1638 do not.
+    ASSERT_TRUE(GridLimits::GridFits(1637, 10, 20));
+    ASSERT_FALSE(GridLimits::GridFits(1638, 10, 20));
+    Plan({Answer::Ok});
+    OnModal<frmRazmer>([](frmRazmer& d) {
+        d.txtX->setText("1638");
+        d.txtY->setText("10");
+        d.txtNameKross->setText("x");
+        QTest::mouseClick(d.kOK, Qt::LeftButton);
+        EXPECT_TRUE(d.isVisible()); // refused: the dialog stays for another size
+        d.txtX->setText("99999999999999");
+        Q_UNUSED(d);
+        d.reject();
+    });
+    form->KrossNew->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
+    EXPECT_FALSE(messages[0].text.isEmpty());
+    EXPECT_EQ(Doc().AppMode, 0);
+    messages.clear();
+    NewCrossword(1637, 10);
+    EXPECT_EQ(Doc().AppMode, 2);
+    EXPECT_EQ(form->picPole->S.Width(), 1637 * 20 + 15);
+}
+
+TEST_F(GridWindowTest, ClicksToggleCellsWithMirrorSymmetry) {
+    Start();
+    struct Case {
+        int w, h, c, r;
+        std::vector<std::pair<int, int>> marked;
+    } cases[] = {
+        {15, 15, 2, 5, {{2, 5}, {2, 9}, {12, 9}, {12, 5}, {5, 12}, {9, 12}, {9, 2}, {5, 2}}},
+        {15, 15, 4, 4, {{4, 4}, {4, 10}, {10, 10}, {10, 4}}},
+        {10, 5, 0, 1, {{0, 1}, {0, 3}, {9, 3}, {9, 1}, {3, 0}, {1, 0}}},
+        {1, 1, 0, 0, {{0, 0}}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.w << "x" << k.h << " click " << k.c << "," << k.r);
+        NewCrossword(k.w, k.h);
+        form->ChSimmetrija->setChecked(true);
+        ClickCell(k.c, k.r);
+        int count = 0;
+        for (int r = 0; r < k.h; ++r)
+            for (int c = 0; c < k.w; ++c) {
+                const bool expected = std::find(k.marked.begin(), k.marked.end(), std::pair{c, r}) != k.marked.end();
+                EXPECT_EQ(Doc().Cell(c, r), expected ? 1 : 0) << c << "," << r;
+                EXPECT_EQ(CellPixel(c, r), expected ? Colors::Green : Colors::White) << c << "," << r;
+                count += Doc().Cell(c, r);
+            }
+        EXPECT_EQ(count, static_cast<int>(k.marked.size()));
+        // Nothing beyond the grid: the spare column and row stay 0.
+        for (int c = 0; c <= k.w; ++c) EXPECT_EQ(Doc().Cell(c, k.h), 0);
+    }
+    // Green to white for all mirror images, even one that was white already.
+    NewCrossword(15, 15);
+    form->ChSimmetrija->setChecked(false);
+    ClickCell(2, 5);
+    ClickCell(12, 9);
+    form->ChSimmetrija->setChecked(true);
+    ClickCell(2, 5);
+    for (auto [c, r] : {std::pair{2, 5}, {2, 9}, {12, 9}, {12, 5}, {5, 12}, {9, 12}, {9, 2}, {5, 2}}) {
+        EXPECT_EQ(Doc().Cell(c, r), 0);
+        EXPECT_EQ(CellPixel(c, r), Colors::White);
+    }
+}
+
+TEST_F(GridWindowTest, ClickBoundariesAndPointerCoordinates) {
+    Start();
+    NewCrossword(3, 2);
+    PoleMouseUpM::FieldClick(4.9, 10);
+    EXPECT_EQ(Doc().Cell(0, 0), 0);
+    PoleMouseUpM::FieldClick(5, 10);
+    EXPECT_EQ(Doc().Cell(0, 0), 1);
+    PoleMouseUpM::FieldClick(3 * 20 + 5, 10); // one past the last column
+    EXPECT_EQ(Doc().Cell(2, 0) + Doc().Cell(3, 0), 0);
+    // A release without a press on the field does nothing.
+    QTest::mouseRelease(form->picPole, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_EQ(Doc().Cell(1, 1), 0);
+
+    QTest::mouseMove(form->picPole, QPoint(5 + 2 * 20 + 3, 5 + 1 * 20 + 3));
+    EXPECT_EQ(form->lblKoordinaty->text(), Q(Lang().LangCoordinates) + " 3,2");
+    QTest::mouseMove(form->picPole, QPoint(3 * 20 + 8, 12)); // right margin
+    EXPECT_EQ(form->lblKoordinaty->text(), Q(Lang().LangCoordinates) + " 0,1");
+}
+
+TEST_F(GridWindowTest, ClearAsksAndOpensEveryCell) {
+    Start();
+    NewCrossword(4, 4);
+    ClickCell(1, 1);
+    ClickCell(2, 3);
+    Plan({Answer::No});
+    QTest::mouseClick(form->kClearPole, Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, Plain(form->kClearPole->text()) + "?");
+    EXPECT_EQ(messages[0].style, MsgBoxM::Style::Confirm);
+    EXPECT_EQ(Doc().Cell(1, 1), 1);
+    Plan({Answer::Yes});
+    QTest::mouseClick(form->kClearPole, Qt::LeftButton);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            EXPECT_EQ(Doc().Cell(c, r), 0);
+            EXPECT_EQ(CellPixel(c, r), Colors::White);
+        }
+}
+
+TEST_F(GridWindowTest, GridReadyNumbersTheWordsAndEntersAuthoring) {
+    Start();
+    NewCrossword(3, 2);
+    Plan({Answer::No});
+    QTest::mouseClick(form->kReshotkaGotova, Qt::LeftButton);
+    EXPECT_EQ(Doc().AppMode, 2);
+    EXPECT_EQ(messages.back().text, Plain(form->kReshotkaGotova->text()) + "?");
+    GridReady();
+    const auto& d = Doc();
+    EXPECT_EQ(d.AppMode, 3);
+    EXPECT_EQ(d.NumberCount, 4);
+    EXPECT_EQ(d.WordCount, 5);
+    EXPECT_TRUE(d.Modified);
+    EXPECT_EQ(form->windowTitle(), Q(Lang().LangAppTitle + " " + Lang().LangModeAuthoring));
+    EXPECT_EQ(form->lblSlov->text(), Q(Lang().LangWordsLabel) + " 5");
+    EXPECT_EQ(form->lblVoprosOtvet->text(), Q(Lang().LangAuthorPrompt));
+    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
+    EXPECT_EQ(form->txtOtvet->y(), 458);
+    EXPECT_EQ(d.CurNumber, 1);
+    EXPECT_EQ(d.CurDirection, 0);
+}
+
+TEST_F(GridWindowTest, BareGridAndGridWithoutWords) {
+    Start();
+    NewCrossword(3, 3, QStringLiteral("Голый"), true);
+    DrawGrid({"...", "##.", "#.#"});
+    GridReady();
+    EXPECT_EQ(Doc().AppMode, 8);
+    EXPECT_EQ(Doc().CurNumber, 0);
+    EXPECT_EQ(form->windowTitle(),
+              Plain(form->Kross->title()) + ": \"Голый\" (" + Q(Lang().LangText[4]) + ")");
+
+    Plan({Answer::No}); // the bare grid is not saved
+    NewCrossword(3, 3);
+    DrawGrid({".#.", "#.#", ".#."});
+    Plan({Answer::Yes, Answer::Ok});
+    QTest::mouseClick(form->kReshotkaGotova, Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 4u); // grid ready, save question, grid ready, no words
+    EXPECT_EQ(messages[1].style, MsgBoxM::Style::SaveQuestion);
+    EXPECT_EQ(messages[3].text, Q(Lang().LangNoWordsMsg));
+    EXPECT_EQ(messages[3].style, MsgBoxM::Style::Critical);
+    EXPECT_EQ(Doc().AppMode, 2);
+    EXPECT_TRUE(form->kReshotkaGotova->isVisible());
+    ClickCell(1, 0); // still editable
+    EXPECT_EQ(Doc().Cell(1, 0), 0);
+}
+
+} // namespace

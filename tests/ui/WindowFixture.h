@@ -1,0 +1,166 @@
+#pragma once
+// A fixture that starts the program in a temporary copy of the program folder, answers every message box
+// from a plan, and fails on a message nobody planned.
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <QTemporaryDir>
+#include <deque>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "app/MainM.h"
+#include "app/MsgBoxM.h"
+#include "app/ProgramState.h"
+#include "app/UiText.h"
+#include "app/apiOpenSaveM.h"
+#include "app/frmForma.h"
+#include "basics/Cp1251.h"
+
+struct ShownMessage {
+    QString text;
+    MsgBoxM::Style style;
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        appDir_ = NativePath(tmp_.path()) + "/";
+        std::filesystem::copy(GRIDMORA_PROGRAM_DIR, appDir_,
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        MsgBoxM::SetResponder([this](const QString& text, MsgBoxM::Style style) {
+            messages.push_back({text, style});
+            if (answers.empty()) {
+                ADD_FAILURE() << "unplanned message: " << text.toStdString();
+                return style == MsgBoxM::Style::SaveQuestion ? MsgBoxM::Answer::Cancel
+                       : style == MsgBoxM::Style::Critical || style == MsgBoxM::Style::Information
+                           ? MsgBoxM::Answer::Ok
+                           : MsgBoxM::Answer::No;
+            }
+            auto a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+        apiOpenSaveM::SetResponder([this](bool save, const QString& name, const QStringList& filters,
+                                          const QString& folder) {
+            dialogs.push_back({save, name, filters, folder});
+            if (fileAnswers.empty()) {
+                ADD_FAILURE() << "unplanned file dialog";
+                return QString();
+            }
+            auto a = fileAnswers.front();
+            fileAnswers.pop_front();
+            return a;
+        });
+    }
+
+    void TearDown() override {
+        if (form) {
+            Doc().Modified = false;
+            answers.clear();
+            MsgBoxM::SetResponder([](const QString&, MsgBoxM::Style) { return MsgBoxM::Answer::Ok; });
+            form->close();
+            QApplication::processEvents();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        MsgBoxM::SetResponder({});
+        apiOpenSaveM::SetResponder({});
+    }
+
+    frmForma* Start() {
+        form = MainM::Main(appDir_);
+        Activate();
+        return form;
+    }
+
+    // Runs script on the modal dialog of type T that the next command opens.
+    template <typename T> void OnModal(std::function<void(T&)> script) {
+        QTimer::singleShot(0, [script] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                ADD_FAILURE() << "no modal dialog of the expected type";
+                if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+                return;
+            }
+            script(*dialog);
+        });
+    }
+
+    // Types text key by key (any characters, Cyrillic included).
+    static void TypeText(QWidget* w, const QString& text) {
+        for (QChar ch : text) {
+            const Qt::Key key = ch == QLatin1Char(' ') ? Qt::Key_Space : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Press, w, key, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, w, key, QString(ch), Qt::NoModifier);
+        }
+    }
+
+    // Clicks the middle of cell (c, r) of the field.
+    void ClickCell(int c, int r) {
+        const int cs = Opt().CellSize;
+        QTest::mouseClick(form->picPole, Qt::LeftButton, Qt::NoModifier, QPoint(5 + c * cs + cs / 2, 5 + r * cs + cs / 2));
+    }
+    // Colour (0x00BBGGRR) of the field's pixel inside cell (c, r), dx/dy pixels from its corner.
+    int32_t CellPixel(int c, int r, int dx = 3, int dy = 3) {
+        const int cs = Opt().CellSize;
+        return form->picPole->S.Pixel(5 + c * cs + dx, 5 + r * cs + dy);
+    }
+    // Saves a picture of the main window when GRIDMORA_SHOTS names a folder (for looking at by eye).
+    void Shot(const char* name) {
+        const QByteArray dir = qgetenv("GRIDMORA_SHOTS");
+        if (dir.isEmpty() || !form) return;
+        QApplication::processEvents();
+        form->grab().save(QString::fromUtf8(dir) + "/" + name + ".png");
+    }
+
+    // The off-screen platform has no window manager to give the activation back after a dialog closes.
+    void Activate() {
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+        QApplication::processEvents();
+    }
+
+    // Answers the next message boxes, in order.
+    void Plan(std::initializer_list<MsgBoxM::Answer> a) { answers.insert(answers.end(), a); }
+
+    std::string AppDir() const { return appDir_; }
+    std::string ReadFile(const std::string& path) {
+        std::string out;
+        FILE* f = fopen(path.c_str(), "rb");
+        if (!f) return out;
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+        fclose(f);
+        return out;
+    }
+    void WriteFile(const std::string& path, const std::string& bytes) {
+        FILE* f = fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr) << path;
+        fwrite(bytes.data(), 1, bytes.size(), f);
+        fclose(f);
+    }
+    // A caption of the loaded language, as the window shows it.
+    static QString Caption(int index) { return Q(Lang().Captions[static_cast<size_t>(index)]); }
+    static std::string cp(const char* utf8) { return *Cp1251::FromUtf8(utf8); }
+
+    frmForma* form = nullptr;
+    std::vector<ShownMessage> messages;
+    std::deque<MsgBoxM::Answer> answers;
+    struct Dialog {
+        bool save;
+        QString name;
+        QStringList filters;
+        QString folder;
+    };
+    std::vector<Dialog> dialogs;
+    std::deque<QString> fileAnswers;
+
+  private:
+    QTemporaryDir tmp_;
+    std::string appDir_;
+};
