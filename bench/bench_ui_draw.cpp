@@ -73,9 +73,11 @@ int main(int argc, char** argv) {
     // One selection change on the 300 x 300 grid: the old word white, the new one yellow.
     auto& d = Doc();
     std::vector<double> t;
-    int prev = 1;
+    // The across words start in column 0 of every row.
+    auto rowWord = [&d](int r) { return d.GridLayers.Get(0, r, 2); };
+    int prev = rowWord(0);
     for (int i = 0; i < 200; ++i) {
-        const int next = 1 + (i * 37) % 300;
+        const int next = rowWord((i * 37) % 300);
         QElapsedTimer timer;
         timer.start();
         ShowSlovoM::DrawWord(prev, 0, CellColor);
@@ -84,7 +86,6 @@ int main(int argc, char** argv) {
         prev = next;
     }
     std::printf("selection change on 300 x 300 (two words of 300 cells): %6.3f ms   (goal under 2 ms)\n", median(t));
-    (void)d;
     std::fflush(stdout);
     std::_Exit(0); // no settings file is written
 }

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "app/ProgramState.h"
 
@@ -31,9 +32,16 @@ FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    S.Changed = [this](const QRect& r) {
+    // One repaint of the visible part follows any number of drawing steps: marking the exact rectangles
+    // of thousands of cells would cost more than the drawing itself.
+    S.Changed = [this](const QRect&) {
         SyncSize();
-        update(r);
+        if (updatePending_) return;
+        updatePending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            updatePending_ = false;
+            update();
+        });
     };
 }
 

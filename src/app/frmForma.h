@@ -30,6 +30,9 @@ class FieldWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+
+  private:
+    bool updatePending_ = false;
 };
 
 // picControl: the container of the field and the scroll bars.

@@ -1,5 +1,6 @@
 #include "display/ShowSlovoM.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -10,6 +11,17 @@
 #include "display/NewFontM.h"
 
 namespace ShowSlovoM {
+namespace {
+// The one-character texts of the 256 codes, made once.
+const QString& letterText(int32_t code) {
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> t;
+        for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = Q(std::string(1, Cp1251::Char(c)));
+        return t;
+    }();
+    return texts[static_cast<size_t>(code & 0xFF)];
+}
+} // namespace
 
 void DrawNumber(int32_t x, int32_t y, int32_t number, Surface& surface) {
     frmForma* f = MainForm();
@@ -48,7 +60,7 @@ void DrawWord(int32_t n, int32_t d, int32_t fillColor) {
         if (number > 0) DrawNumber(left, top, number, s);
         const int32_t letter = doc.GridLayers.Get(c, r, Layer::Letter);
         if (letter > 0) {
-            const QString text = Q(std::string(1, Cp1251::Char(letter)));
+            const QString& text = letterText(letter);
             s.DrawText(left + cs - s.TextWidth(text) - 2, top + NewFontM::LetterOffsetY, text);
         }
         if (d == 0) {

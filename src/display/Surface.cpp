@@ -39,12 +39,15 @@ void Surface::Clear() {
 void Surface::FillBox(int x1, int y1, int x2, int y2, int32_t bgr) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
+    const int w = image_.width(), h = image_.height();
     const int l = std::max(x1, 0), t = std::max(y1, 0);
-    const int r = std::min(x2, image_.width() - 1), b = std::min(y2, image_.height() - 1);
+    const int r = std::min(x2, w - 1), b = std::min(y2, h - 1);
     if (l > r || t > b) return;
     const QRgb c = toRgb(bgr);
+    uchar* bits = image_.bits(); // one detach for the whole box
+    const qsizetype stride = image_.bytesPerLine();
     for (int y = t; y <= b; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(line + l, line + r + 1, c);
     }
     changed(QRect(QPoint(l, t), QPoint(r, b)));
@@ -100,21 +103,83 @@ void Surface::CopyFrom(const Surface& src, int sx, int sy, int w, int h, int dx,
     changed(QRect(dx, dy, w, h));
 }
 
-void Surface::SetFont(const QFont& f) { font_ = f; }
+void Surface::SetFont(const QFont& f) {
+    font_ = f;
+    dropGlyphs();
+}
 
-// Texts are measured on the bitmap itself, so that measuring and drawing agree on the resolution.
-int Surface::TextWidth(const QString& s) const { return QFontMetrics(font_, &image_).horizontalAdvance(s); }
+void Surface::dropGlyphs() const {
+    glyphs_.clear();
+    fontHeight_ = -1;
+}
 
-int Surface::TextHeight(const QString&) const { return QFontMetrics(font_, &image_).height(); }
+// Texts are measured and rendered at the bitmap's resolution, so that measuring and drawing agree.
+// Each text is rendered once per font and colour and then copied, which keeps redrawing a large grid
+// fast: a grid shows the same few dozen letters many thousands of times.
+const Surface::Glyph& Surface::glyph(const QString& s) const {
+    auto it = glyphs_.find(s);
+    if (it != glyphs_.end()) return *it;
+    const QFontMetrics fm(font_, &image_);
+    Glyph g;
+    g.advance = fm.horizontalAdvance(s);
+    g.ascent = fm.ascent();
+    const QRect box = fm.boundingRect(s);
+    // The image spans the text box plus whatever the glyphs overhang (italics, large fonts).
+    const int left = std::min(0, box.left()), right = std::max(g.advance, box.right() + 1);
+    const int top = std::min(0, box.top() + g.ascent), bottom = std::max(fm.height(), box.bottom() + 1 + g.ascent);
+    QImage img(std::max(1, right - left), std::max(1, bottom - top), QImage::Format_ARGB32_Premultiplied);
+    img.setDotsPerMeterX(image_.dotsPerMeterX());
+    img.setDotsPerMeterY(image_.dotsPerMeterY());
+    img.fill(Qt::transparent);
+    {
+        QPainter p(&img);
+        p.setFont(font_);
+        p.setPen(ToQColor(textColor_));
+        p.drawText(-left, g.ascent - top, s);
+    }
+    img.setOffset(QPoint(left, top));
+    g.image = std::move(img);
+    return *glyphs_.insert(s, std::move(g));
+}
+
+int Surface::TextWidth(const QString& s) const { return glyph(s).advance; }
+
+int Surface::TextHeight(const QString&) const {
+    if (fontHeight_ < 0) fontHeight_ = QFontMetrics(font_, &image_).height();
+    return fontHeight_;
+}
 
 void Surface::DrawText(int x, int y, const QString& s) {
-    QPainter p(&image_);
-    p.setFont(font_);
-    p.setPen(ToQColor(textColor_));
-    const QFontMetrics fm(font_, &image_);
-    p.drawText(x, y + fm.ascent(), s);
-    p.end();
-    changed(QRect(x, y, fm.horizontalAdvance(s) + 2, fm.height()));
+    const Glyph& g = glyph(s);
+    const QImage& src = g.image;
+    const int ox = x + src.offset().x(), oy = y + src.offset().y();
+    const int w = image_.width(), h = image_.height(), sw = src.width(), sh = src.height();
+    const int i0 = std::max(0, -ox), i1 = std::min(sw, w - ox);
+    const int j0 = std::max(0, -oy), j1 = std::min(sh, h - oy);
+    if (i0 >= i1 || j0 >= j1) return;
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const uchar* sbits = src.constBits();
+    const qsizetype sstride = src.bytesPerLine();
+    // The glyph is premultiplied: each pixel is laid over the bitmap by its coverage.
+    for (int j = j0; j < j1; ++j) {
+        const auto* sp = reinterpret_cast<const QRgb*>(sbits + j * sstride);
+        auto* dp = reinterpret_cast<QRgb*>(bits + (oy + j) * stride) + ox;
+        for (int i = i0; i < i1; ++i) {
+            const QRgb p = sp[i];
+            const int a = qAlpha(p);
+            if (a == 0) continue;
+            if (a == 255) {
+                dp[i] = p;
+                continue;
+            }
+            const QRgb d = dp[i];
+            const int k = 255 - a;
+            dp[i] = qRgb(qRed(p) + (qRed(d) * k + 127) / 255, qGreen(p) + (qGreen(d) * k + 127) / 255,
+                         qBlue(p) + (qBlue(d) * k + 127) / 255);
+        }
+    }
+    changed(QRect(ox, oy, sw, sh));
 }
 
 bool Surface::SaveBmp(const QString& path) const { return image_.save(path, "BMP"); }

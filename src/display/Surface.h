@@ -2,6 +2,7 @@
 // A drawing surface: a persistent bitmap in pixel coordinates with the few operations the program draws
 // with. Colours are 0x00BBGGRR values, as the program stores them.
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -48,7 +49,10 @@ class Surface {
     // Letter font and colour of the texts drawn on this surface.
     void SetFont(const QFont& f);
     const QFont& Font() const { return font_; }
-    void SetTextColor(int32_t bgr) { textColor_ = bgr; }
+    void SetTextColor(int32_t bgr) {
+        if (bgr != textColor_) glyphs_.clear();
+        textColor_ = bgr;
+    }
     int32_t TextColor() const { return textColor_; }
     int TextWidth(const QString& s) const;
     int TextHeight(const QString& s) const;
@@ -64,8 +68,18 @@ class Surface {
     void changed(const QRect& r) {
         if (Changed) Changed(r);
     }
+    // A text rendered once in the current font and colour, on a transparent background.
+    struct Glyph {
+        QImage image; // premultiplied ARGB
+        int advance = 0;
+        int ascent = 0;
+    };
+    const Glyph& glyph(const QString& s) const;
+    void dropGlyphs() const;
     QImage image_;
     int32_t background_;
     QFont font_;
     int32_t textColor_ = Colors::Black;
+    mutable QHash<QString, Glyph> glyphs_;
+    mutable int fontHeight_ = -1;
 };
