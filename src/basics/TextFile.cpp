@@ -95,7 +95,7 @@ Error WriteAll(const std::string& path, std::string_view bytes) {
     if (exists && (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) return Error::Access;
     const std::string folder = folderOf(path);
     struct stat fst{};
-    if (::stat(folder.c_str(), &fst) != 0) return fromErrno(errno) == Error::NotFound ? Error::Access : Error::Other;
+    if (::stat(folder.c_str(), &fst) != 0) return Error::Other; // no such folder: a write error, not access
     if (::access(folder.c_str(), W_OK) != 0) return Error::Access;
 
     std::string tmp = path + ".tmp-XXXXXX";
