@@ -21,6 +21,11 @@ int FoundWordsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(offsets_.size());
 }
 
+QModelIndex FoundWordsModel::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || column != 0 || row < 0 || static_cast<size_t>(row) >= offsets_.size()) return {};
+    return createIndex(row, 0);
+}
+
 QVariant FoundWordsModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() < 0 || index.row() >= rowCount())
         return {};

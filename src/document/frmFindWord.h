@@ -19,6 +19,9 @@ class FoundWordsModel : public QAbstractListModel {
     explicit FoundWordsModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    // The view asks for every row's index while it lays out a million rows: answered without the
+    // row and column counts that the general version asks for each time.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Reads the word-list file at path (a missing or unreadable one holds no words) and lists the words

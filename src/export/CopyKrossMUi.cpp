@@ -15,6 +15,7 @@
 #include "display/NewFontM.h"
 #include "display/ShowSlovoM.h"
 #include "display/Surface.h"
+#include "document/GridLimits.h"
 #include "export/CopyKrossM.h"
 
 namespace CopyKrossM {
@@ -68,14 +69,18 @@ template <typename Write> bool writeOrReport(const std::string& path, Write writ
 
 } // namespace
 
-void DrawEmptyGrid(Surface& surface) {
+bool DrawEmptyGrid(Surface& surface) {
     const auto& d = Doc();
     const CellPlace at = cellPlace();
     const int32_t cs = at.cellSize;
     surface.SetBackground(Colors::Black);
-    surface.Resize(d.GridWidth * cs + 1, d.GridHeight * cs + 1);
+    const int64_t width = int64_t{d.GridWidth} * cs + 1, height = int64_t{d.GridHeight} * cs + 1;
+    if (width > GridLimits::MaxSurfaceSide || height > GridLimits::MaxSurfaceSide) return false;
+    surface.Resize(static_cast<int>(width), static_cast<int>(height));
     QCoreApplication::processEvents();
     surface.Clear();
+    // A bitmap the platform could not make keeps its old size: such a picture is not worth saving.
+    if (surface.Width() != width || surface.Height() != height) return false;
 
     // The outside area: from the top and from the bottom of every column up to its first letter cell.
     // Blocks enclosed between letter cells stay black.
@@ -99,6 +104,7 @@ void DrawEmptyGrid(Surface& surface) {
             const int32_t number = d.GridLayers.Get(c, r, Layer::Number);
             if (number > 0) ShowSlovoM::DrawNumber(x, y, number, surface);
         }
+    return true;
 }
 
 void DrawLetters(Surface& surface) {
@@ -123,9 +129,10 @@ void ExportHtml() {
     const ExportPaths paths = DerivePaths(NativePath(chosen));
 
     Surface& picture = f->picCopyKross;
-    DrawEmptyGrid(picture);
-    bool written =
-        writeOrReport(paths.EmptyPicturePath, [&] { return writePicture(picture, paths.EmptyPicturePath); });
+    const bool drawn = DrawEmptyGrid(picture);
+    bool written = writeOrReport(paths.EmptyPicturePath, [&] {
+        return drawn ? writePicture(picture, paths.EmptyPicturePath) : TextFile::Error::Other;
+    });
     if (written) {
         QCoreApplication::processEvents();
         DrawLetters(picture);

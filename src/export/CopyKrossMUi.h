@@ -13,8 +13,8 @@ void ExportHtml();
 
 // The empty grid on surface: sized to the grid, black, the area outside the answered cells white, and
 // every cell that shows a letter white with its outline and its clue number. Turned by 180 degrees when
-// the classic style is not chosen.
-void DrawEmptyGrid(Surface& surface);
+// the classic style is not chosen. False when the surface cannot take the grid's size (nothing drawn).
+bool DrawEmptyGrid(Surface& surface);
 // The letters of the grid over what DrawEmptyGrid drew, placed as on the field.
 void DrawLetters(Surface& surface);
 
