@@ -22,6 +22,14 @@
 #include "grid/FieldGeometry.h"
 #include "grid/PoleMouseUpM.h"
 #include "solve/SolveRules.h"
+#include "basics/NumberText.h"
+#include "document/OpenKrossMUi.h"
+#include "document/OpenOtvetyMUi.h"
+#include "document/SaveKrossMUi.h"
+#include "document/SaveOtvetyMUi.h"
+#include "solve/ProverkaOtvetaMUi.h"
+#include "solve/SelVoprosMUi.h"
+#include "solve/VvodOtvetaMUi.h"
 
 namespace {
 
@@ -42,13 +50,18 @@ bool hasNameAndAuthor(frmForma& f) {
 
 void frmForma::FileOpenOtvet_Click() {
     if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    OpenOtvetyM::OpenOtvety();
 }
 
 void frmForma::FileSave_Click() {
-    const int32_t m = Doc().AppMode;
-    if (authoringMode(m)) {
+    const auto& d = Doc();
+    if (authoringMode(d.AppMode)) {
         if (!hasNameAndAuthor(*this)) return;
-    } else if (solvingMode(m)) {
+        if (!d.KrossFile.empty()) SaveKrossM::WriteKross(d.KrossFile);
+        else SaveKrossM::SaveKrossAs();
+    } else if (solvingMode(d.AppMode)) {
+        if (!d.OtvFile.empty()) SaveOtvetyM::WriteOtvety(d.OtvFile);
+        else SaveOtvetyM::SaveOtvetyAs();
     }
 }
 
@@ -56,7 +69,9 @@ void frmForma::FileSaveAs_Click() {
     const int32_t m = Doc().AppMode;
     if (authoringMode(m)) {
         if (!hasNameAndAuthor(*this)) return;
+        SaveKrossM::SaveKrossAs();
     } else if (solvingMode(m)) {
+        SaveOtvetyM::SaveOtvetyAs();
     }
 }
 
@@ -86,6 +101,16 @@ void frmForma::KrossNew_Click() {
 
 void frmForma::KrossOpen_Click() {
     if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    OpenKrossM::OpenKross();
+    auto& d = Doc();
+    if (d.AppMode == Mode::Incomplete) KrossChange_Click();
+    if (d.AppMode == Mode::SolveBare) {
+        // The solver's own words of a bare grid.
+        d.ClueTexts.Create2(d.NumberCount);
+        d.CurNumber = 1;
+        d.CurDirection = d.ViewSlotTable.Get(1, 2, 0) == 0 ? 1 : 0;
+        ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+    }
 }
 
 void frmForma::KrossChange_Click() {
@@ -215,12 +240,37 @@ bool frmForma::txtOtvet_KeyPress(char32_t ch) { return ch != U' '; }
 
 bool frmForma::txtOtvet_KeyDown(int key) {
     if (key != TextBox::Enter) return false;
-    const auto& d = Doc();
+    auto& d = Doc();
     if (d.AppMode == Mode::Authoring) {
         if (d.CurNumber != 0) {
             if (!txtVoprosOtvet->text().isEmpty()) AddSlovoM::AddWord();
             else txtVoprosOtvet->setFocus();
         }
+        return true;
+    }
+    const QString t = txtOtvet->text();
+    if (t.isEmpty() || !solvingMode(d.AppMode)) return true;
+    const int64_t len = t.size();
+    // A text that starts with a number selects that clue; a number too large for the program is no clue.
+    const auto value = NumberText::LeadingInt32(Cp(t));
+    if (!value) return true;
+    const int32_t v = *value;
+    if (d.AppMode == Mode::SolveBare) {
+        if (v == 0) {
+            if (len == d.SlotTable.Get(d.CurNumber, 2, d.CurDirection)) VvodOtvetaM::EnterAnswer(t);
+        } else if (v >= 1 && v <= d.NumberCount) {
+            const bool crossing = d.SlotTable.Get(v, 2, 1 - d.CurDirection) != 0;
+            if (v != d.CurNumber || crossing) {
+                ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, CellColor);
+                if (crossing) d.CurDirection = 1 - d.CurDirection;
+                d.CurNumber = v;
+                ShowSlovoM::DrawWord(v, d.CurDirection, SelectionColor);
+                txtOtvet->clear();
+            }
+        }
+    } else {
+        if (v == 0) ProverkaOtvetaM::CheckAnswer(t);
+        else if (v >= 1 && v <= d.NumberCount) SelVoprosM::SelectClue(v);
     }
     return true;
 }

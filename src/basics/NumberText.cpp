@@ -131,7 +131,11 @@ std::optional<int32_t> LeadingInt32(std::string_view text) { return RoundToInt32
 
 std::string Plain(int64_t v) { return std::to_string(v); }
 
-std::string Signed(int64_t v) { return v >= 0 ? " " + std::to_string(v) : std::to_string(v); }
+std::string Signed(int64_t v) {
+    std::string s = v >= 0 ? std::string(1, ' ') : std::string();
+    s.append(std::to_string(v));
+    return s;
+}
 
 std::string NumberLine(int64_t v) { return Signed(v) + " "; }
 

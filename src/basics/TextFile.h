@@ -24,6 +24,12 @@ Error WriteAll(const std::string& path, std::string_view bytes);
 
 bool Exists(const std::string& path);
 
+// The file name of a path: the part after its last "/".
+std::string FileNameOf(const std::string& path);
+
+// True when the file name of the path (not its folders) contains a ".": "/home/john.doe/puzzle" has none.
+bool FileNameHasDot(const std::string& path);
+
 // Splits file bytes into lines; a line ends at CR LF, LF or a lone CR. A final line without an end counts.
 std::vector<std::string_view> SplitLines(std::string_view bytes);
 

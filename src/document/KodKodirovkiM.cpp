@@ -60,11 +60,35 @@ CodeTables MakeCodeTables(std::string_view krossName) {
     return t;
 }
 
-std::string MapCodes(const std::array<int32_t, 256>& table, std::string_view text) {
-    std::string out(text.size(), '\0');
-    for (size_t i = 0; i < text.size(); ++i)
-        out[i] = static_cast<char>(static_cast<unsigned char>(table[static_cast<unsigned char>(text[i])]));
+ByteTable ToBytes(const std::array<int32_t, 256>& table) {
+    ByteTable bytes{};
+    for (size_t c = 0; c < bytes.size(); ++c)
+        bytes[c] = static_cast<unsigned char>(table[c]);
+    return bytes;
+}
+
+std::string MapCodes(const ByteTable& table, std::string_view text) {
+    // The loop runs on a copy of the table and plain pointers: a char store may alias anything, and
+    // through the string object the loop would reload its pointers after every character.
+    const ByteTable t = table;
+    std::string out(text);
+    auto* p = reinterpret_cast<unsigned char*>(out.data());
+    const size_t n = out.size();
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        const unsigned char a = t[p[i]], b = t[p[i + 1]], c = t[p[i + 2]], d = t[p[i + 3]];
+        p[i] = a;
+        p[i + 1] = b;
+        p[i + 2] = c;
+        p[i + 3] = d;
+    }
+    for (; i < n; ++i)
+        p[i] = t[p[i]];
     return out;
+}
+
+std::string MapCodes(const std::array<int32_t, 256>& table, std::string_view text) {
+    return MapCodes(ToBytes(table), text);
 }
 
 void BuildCodeTables(KrossDocument& doc) {

@@ -38,6 +38,11 @@ CodeTables MakeCodeTables(std::string_view krossName);
 // Every character of a text mapped through a table; same length (the scrambling in both directions).
 std::string MapCodes(const std::array<int32_t, 256>& table, std::string_view text);
 
+// The same with the table as bytes, for readers that map many texts through one table.
+using ByteTable = std::array<unsigned char, 256>;
+ByteTable ToBytes(const std::array<int32_t, 256>& table);
+std::string MapCodes(const ByteTable& table, std::string_view text);
+
 // Rebuilds doc.CodeTable and doc.DecodeTable from doc.KrossName.
 void BuildCodeTables(KrossDocument& doc);
 

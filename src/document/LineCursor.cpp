@@ -1,30 +1,45 @@
 #include "document/LineCursor.h"
 
-#include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "basics/NumberText.h"
 
 namespace {
 
-size_t findFrom(std::string_view s, size_t from, char c) {
-    if (from >= s.size()) return s.size();
-    const void* p = std::memchr(s.data() + from, c, s.size() - from);
-    return p ? static_cast<size_t>(static_cast<const char*>(p) - s.data()) : s.size();
+// Position of the first CR or LF at or after from, or the size of the text. Short lines (the number
+// lines) are tested eight bytes at a time: a byte equal to the searched one becomes zero after the
+// exclusive or, and the lowest zero byte of a word is found exactly by the borrow trick (borrows only
+// make false marks above it). A long line is left to memchr, which searches for the LF and then for a
+// CR before it, so that no search runs past the line.
+size_t lineEnd(std::string_view s, size_t from) {
+    size_t i = from;
+    const size_t n = s.size();
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+        constexpr uint64_t lf = ones * '\n', cr = ones * '\r';
+        const size_t shortEnd = from + 32;
+        for (; i + 8 <= n && i < shortEnd; i += 8) {
+            uint64_t v;
+            std::memcpy(&v, s.data() + i, 8);
+            const uint64_t a = v ^ lf, b = v ^ cr;
+            const uint64_t marks = ((a - ones) & ~a & highs) | ((b - ones) & ~b & highs);
+            if (marks != 0) return i + static_cast<size_t>(std::countr_zero(marks) >> 3);
+        }
+    }
+    if (i >= n) return n;
+    const char* base = s.data();
+    const void* lfAt = std::memchr(base + i, '\n', n - i);
+    const size_t lfPos = lfAt ? static_cast<size_t>(static_cast<const char*>(lfAt) - base) : n;
+    const void* crAt = std::memchr(base + i, '\r', lfPos - i);
+    return crAt ? static_cast<size_t>(static_cast<const char*>(crAt) - base) : lfPos;
 }
 
 } // namespace
 
-LineCursor::LineCursor(std::string_view bytes) : s_(bytes) {
-    nextLf_ = findFrom(s_, 0, '\n');
-    nextCr_ = findFrom(s_, 0, '\r');
-}
-
 std::string_view LineCursor::Text() {
     if (pos_ >= s_.size()) return {};
-    if (nextLf_ < pos_) nextLf_ = findFrom(s_, pos_, '\n');
-    if (nextCr_ < pos_) nextCr_ = findFrom(s_, pos_, '\r');
-    const size_t end = std::min(nextLf_, nextCr_);
+    const size_t end = lineEnd(s_, pos_);
     const std::string_view line = s_.substr(pos_, end - pos_);
     if (end >= s_.size())
         pos_ = s_.size();

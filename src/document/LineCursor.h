@@ -8,7 +8,7 @@
 
 class LineCursor {
   public:
-    explicit LineCursor(std::string_view bytes);
+    explicit LineCursor(std::string_view bytes) : s_(bytes) {}
 
     bool AtEnd() const { return pos_ >= s_.size(); }
     // The next line without its end; empty past the end of the text.
@@ -23,8 +23,4 @@ class LineCursor {
   private:
     std::string_view s_;
     size_t pos_ = 0;
-    // Positions of the next LF and CR at or after pos_ (s_.size() when there is none). Kept between
-    // lines so that every byte is searched once, whatever mix of line ends a file has.
-    size_t nextLf_ = 0;
-    size_t nextCr_ = 0;
 };

@@ -1,6 +1,9 @@
 #include "document/OpenKrossM.h"
 
+#include <algorithm>
+
 #include <utility>
+#include <vector>
 
 #include "document/GridLimits.h"
 #include "document/KodKodirovkiM.h"
@@ -49,14 +52,22 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
     if (!GridLimits::GridSizeFits(width, height)) return result;
     if (numberCount < 0 || int64_t{numberCount} > int64_t{width} * height) return result;
     if (recordCount < 0 || int64_t{recordCount} > int64_t{numberCount} * 2) return result;
+    // Every number needs a word record of at least ten bytes, so a small file cannot declare millions of
+    // numbers and make the reader allocate for them. A generous slack still lets a cut file load as far
+    // as it goes.
+    if (numberCount > std::max<int64_t>(65536, static_cast<int64_t>(bytes.size() / 4))) return result;
 
     // Word records, into tables of their own; the document changes only once the file is read.
     Array3<int32_t> slots(numberCount, 2, 1);
     ClueTable clues;
     KodKodirovkiM::CodeTables tables;
+    KodKodirovkiM::ByteTable decode{};
+    std::vector<unsigned char> answered; // per word: its answer is present and fills it
     if (noAnswers == 0) {
         clues.Create3(numberCount);
         tables = KodKodirovkiM::MakeCodeTables(name);
+        decode = KodKodirovkiM::ToBytes(tables.Decode);
+        answered.assign(static_cast<size_t>(numberCount + 1) * 2, 0);
     }
     for (int32_t i = 0; i < recordCount && !in.AtEnd(); ++i) {
         WordRecord r{};
@@ -78,7 +89,8 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
             clues.Set(r.n, 0, r.d, std::string(clue));
             // Every piece of the program may rely on an answer filling its word exactly.
             const bool usable = answer.size() == static_cast<size_t>(r.length);
-            clues.Set(r.n, 1, r.d, usable ? KodKodirovkiM::MapCodes(tables.Decode, answer) : std::string());
+            clues.Set(r.n, 1, r.d, usable ? KodKodirovkiM::MapCodes(decode, answer) : std::string());
+            answered[static_cast<size_t>(r.n) * 2 + static_cast<size_t>(r.d)] = usable ? 1 : 0;
         }
     }
 
@@ -87,7 +99,8 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
         for (int32_t d = 0; d <= 1; ++d) {
             if (slots(n, Slot::Length, d) <= 0) continue;
             ++words;
-            if (noAnswers == 0 && clues.Get(n, 1, d).empty()) result.answerMissing = true;
+            if (noAnswers == 0 && !answered[static_cast<size_t>(n) * 2 + static_cast<size_t>(d)])
+                result.answerMissing = true;
         }
 
     // Commit.

@@ -36,6 +36,7 @@ std::string KrossFileText(const KrossDocument& doc) {
                     textBytes += doc.ClueTexts.Get(n, 0, d).size() + doc.ClueTexts.Get(n, 1, d).size();
             }
 
+    const KodKodirovkiM::ByteTable code = KodKodirovkiM::ToBytes(doc.CodeTable);
     std::string out;
     out.reserve(64 + doc.KrossName.size() + doc.EditPassword.size() + doc.KrossAuthor.size() + textBytes +
                 static_cast<size_t>(records) * 48);
@@ -60,7 +61,7 @@ std::string KrossFileText(const KrossDocument& doc) {
             numberLine(out, length);
             if (withAnswers) {
                 textLine(out, doc.ClueTexts.Get(n, 0, d));
-                textLine(out, Scramble(doc, doc.ClueTexts.Get(n, 1, d)));
+                textLine(out, KodKodirovkiM::MapCodes(code, doc.ClueTexts.Get(n, 1, d)));
             }
         }
     }

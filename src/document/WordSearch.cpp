@@ -15,48 +15,94 @@ bool isBlank(char c) {
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
+bool isDelimiter(unsigned char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
 
-// The two items are read the way the program reads delimited fields (see TextFile::FieldReader), but
-// without copying the word string, which may be megabytes long.
-struct HeaderReader {
-    std::string_view s;
-    size_t pos = 0;
+// Where the first comma or line end of a block stands (n when there is none). Every search passes over
+// the whole word string, so this must cost next to nothing: the three delimiters are the only bytes
+// below '-' that matter, and capital letters all lie above it, so the smallest byte of the block (a loop
+// the compiler turns into vector instructions) tells whether it can hold one; only then is it read byte
+// by byte.
+size_t firstDelimiter(const unsigned char* p, size_t n) {
+    constexpr unsigned char AboveDelimiters = ',' + 1;
+    static_assert('\r' < AboveDelimiters && '\n' < AboveDelimiters);
+    unsigned char lowest = 0xFF; // a minimum of bytes becomes a vector minimum, 16 or 32 bytes a step
+    for (size_t i = 0; i < n; ++i)
+        lowest = std::min(lowest, p[i]);
+    if (lowest >= AboveDelimiters) return n;
+    for (size_t i = 0; i < n; ++i)
+        if (isDelimiter(p[i])) return i;
+    return n;
+}
 
-    void skipBlanks() {
-        while (pos < s.size() && isBlank(s[pos]))
-            ++pos;
-    }
-    std::string_view numberField() {
-        skipBlanks();
-        const size_t start = pos;
-        while (pos < s.size() && !isBlank(s[pos]) && s[pos] != ',' && !isLineEnd(s[pos]))
-            ++pos;
-        const std::string_view field = s.substr(start, pos - start);
-        skipBlanks();
-        if (pos < s.size() && s[pos] == ',') {
-            ++pos;
-        } else {
-            if (pos < s.size() && s[pos] == '\r') ++pos;
-            if (pos < s.size() && s[pos] == '\n') ++pos;
-        }
-        return field;
-    }
-    std::string_view textField() {
-        skipBlanks();
-        if (pos < s.size() && s[pos] == '"') {
-            const size_t close = s.find('"', pos + 1);
-            return s.substr(pos + 1,
-                            close == std::string_view::npos ? std::string_view::npos : close - pos - 1);
-        }
-        const size_t start = pos;
-        while (pos < s.size() && s[pos] != ',' && !isLineEnd(s[pos]))
-            ++pos;
-        return s.substr(start, pos - start);
-    }
+// Where the word string of a word-list file lies. Line 1 and item 2 are read the way the program reads
+// delimited fields (see TextFile::FieldReader), without copying the word string.
+struct WordString {
+    size_t start = 0;    // offset of the first word in the file
+    size_t bytes = 0;    // bytes that may hold words: no more than the count promises or the file has
+    bool quoted = false; // a quoted item has been cut at its closing quote already; commas are letters
 };
 
+WordString locate(std::string_view s, size_t length) {
+    size_t pos = 0;
+    auto skipBlanks = [&] {
+        while (pos < s.size() && isBlank(s[pos]))
+            ++pos;
+    };
+    skipBlanks();
+    const size_t numberStart = pos;
+    while (pos < s.size() && !isBlank(s[pos]) && s[pos] != ',' && !isLineEnd(s[pos]))
+        ++pos;
+    const std::string_view countField = s.substr(numberStart, pos - numberStart);
+    skipBlanks();
+    if (pos < s.size() && s[pos] == ',') {
+        ++pos;
+    } else {
+        if (pos < s.size() && s[pos] == '\r') ++pos;
+        if (pos < s.size() && s[pos] == '\n') ++pos;
+    }
+    int64_t stated = 0;
+    if (NumberText::HasLeadingNumber(countField)) stated = NumberText::LeadingInt32(countField).value_or(0);
+    stated = std::max<int64_t>(stated, 0);
+
+    WordString ws;
+    skipBlanks();
+    ws.quoted = pos < s.size() && s[pos] == '"';
+    if (ws.quoted) ++pos;
+    ws.start = pos;
+    // At most 2^31 words of a few letters each: the product fits easily.
+    std::string_view rest = s.substr(pos, static_cast<size_t>(stated) * length);
+    if (ws.quoted) rest = rest.substr(0, rest.find('"'));
+    // Offsets are 32-bit: a word must end within the first 4 GiB of the file.
+    const size_t limit = std::numeric_limits<uint32_t>::max();
+    ws.bytes = pos >= limit ? 0 : std::min(rest.size(), limit - pos);
+    return ws;
+}
+
+// Walks the complete words of the word string in blocks, calling visit(first word, word count) for each
+// block, and stops at the first delimiter. Checking a block for delimiters just before matching it keeps
+// the whole search to one pass over memory.
+template <typename Visit>
+void walkWords(std::string_view file, const WordString& ws, size_t length, Visit visit) {
+    const size_t total = ws.bytes / length;
+    const size_t perBlock = std::max<size_t>(1, 4096 / length);
+    const auto* words = reinterpret_cast<const unsigned char*>(file.data()) + ws.start;
+    for (size_t w = 0; w < total; w += perBlock) {
+        const size_t n = std::min(perBlock, total - w);
+        if (!ws.quoted) {
+            const size_t cut = firstDelimiter(words + w * length, n * length);
+            if (cut < n * length) {
+                visit(w, cut / length);
+                return;
+            }
+        }
+        visit(w, n);
+    }
+}
+
 struct KnownLetter {
-    uint32_t pos;
+    size_t pos;
     char c;
 };
 
@@ -65,53 +111,50 @@ struct KnownLetter {
 WordListView ViewWordList(std::string_view fileBytes, size_t length) {
     WordListView v;
     if (length == 0) return v;
-    HeaderReader r{fileBytes};
-    const std::string_view countField = r.numberField();
-    v.Words = r.textField();
-    int64_t stated = 0;
-    if (NumberText::HasLeadingNumber(countField)) stated = NumberText::LeadingInt32(countField).value_or(0);
-    // Offsets are 32-bit: a word must end within the first 4 GiB of the file.
-    const size_t start = static_cast<size_t>(v.Words.data() - fileBytes.data());
-    const size_t limit = std::numeric_limits<uint32_t>::max();
-    const size_t room = start >= limit ? 0 : std::min(v.Words.size(), limit - start);
-    const int64_t present = static_cast<int64_t>(room / length);
-    v.Count = static_cast<uint32_t>(std::clamp<int64_t>(stated, 0, present));
+    const WordString ws = locate(fileBytes, length);
+    size_t count = 0;
+    walkWords(fileBytes, ws, length, [&](size_t, size_t n) { count += n; });
+    v.Count = static_cast<uint32_t>(count);
+    v.Words = fileBytes.substr(ws.start, count * length);
     return v;
 }
 
 void FindWords(std::string_view fileBytes, std::string_view pattern, std::vector<uint32_t>& out) {
     out.clear();
     const size_t length = pattern.size();
-    const WordListView list = ViewWordList(fileBytes, length);
-    if (list.Count == 0) return;
+    if (length == 0) return;
+    const WordString ws = locate(fileBytes, length);
 
     std::vector<KnownLetter> known;
     for (size_t p = 0; p < length; ++p) {
         const char c = static_cast<char>(Cp1251::ToUpper(static_cast<unsigned char>(pattern[p])));
-        if (c != Unknown) known.push_back({static_cast<uint32_t>(p), c});
+        if (c != Unknown) known.push_back({p, c});
     }
+    auto offsetOf = [&](size_t w) { return static_cast<uint32_t>(ws.start + w * length); };
 
-    const char* const words = list.Words.data();
-    const auto first = static_cast<uint32_t>(words - fileBytes.data());
-    const auto step = static_cast<uint32_t>(length);
     if (known.empty()) {
-        out.resize(list.Count);
-        for (uint32_t w = 0; w < list.Count; ++w)
-            out[w] = first + w * step;
+        out.reserve(ws.bytes / length);
+        walkWords(fileBytes, ws, length, [&](size_t first, size_t n) {
+            for (size_t w = first; w < first + n; ++w)
+                out.push_back(offsetOf(w));
+        });
         return;
     }
     // The first known letter decides for most words; only its survivors look at the others.
     const KnownLetter lead = known.front();
     const KnownLetter* const rest = known.data() + 1;
     const KnownLetter* const restEnd = known.data() + known.size();
-    const char* word = words;
-    for (uint32_t w = 0; w < list.Count; ++w, word += length) {
-        if (word[lead.pos] != lead.c) continue;
-        const KnownLetter* k = rest;
-        while (k != restEnd && word[k->pos] == k->c)
-            ++k;
-        if (k == restEnd) out.push_back(first + w * step);
-    }
+    const char* const words = fileBytes.data() + ws.start;
+    walkWords(fileBytes, ws, length, [&](size_t first, size_t n) {
+        const char* word = words + first * length;
+        for (size_t w = first; w < first + n; ++w, word += length) {
+            if (word[lead.pos] != lead.c) continue;
+            const KnownLetter* k = rest;
+            while (k != restEnd && word[k->pos] == k->c)
+                ++k;
+            if (k == restEnd) out.push_back(offsetOf(w));
+        }
+    });
 }
 
 std::vector<uint32_t> FindWords(std::string_view fileBytes, std::string_view pattern) {

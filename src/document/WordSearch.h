@@ -24,7 +24,7 @@ constexpr char Unknown = '?';
 // the smaller of the stated count and what the text really holds (a count that claims more words than
 // the file has, or a negative or missing count, never reaches past the text).
 struct WordListView {
-    std::string_view Words; // points into the file's bytes
+    std::string_view Words; // the Count words, pointing into the file's bytes
     uint32_t Count = 0;
 };
 WordListView ViewWordList(std::string_view fileBytes, size_t length);

@@ -90,9 +90,9 @@ std::string WordsLabelText(const InterfaceTexts& t, int64_t count);
 
 // What the window shows about the crossword in work, for the mode captions.
 struct ModeCaptionFacts {
-    std::string_view KrossCaption; // caption of the Kross menu, markers already stripped
-    std::string_view KrossName;
-    std::string_view KrossAuthor;
+    std::string KrossCaption; // caption of the Kross menu, markers already stripped
+    std::string KrossName;
+    std::string KrossAuthor;
     int32_t WordCount = 0;
     int32_t SolvedCount = 0;
 };

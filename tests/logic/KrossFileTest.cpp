@@ -2,6 +2,7 @@
 
 #include "KrossFixtures.h"
 #include "basics/NumberText.h"
+#include "basics/TextFile.h"
 #include "document/LineCursor.h"
 #include "document/OpenKrossM.h"
 #include "document/SaveKrossM.h"
@@ -384,4 +385,41 @@ TEST(LineCursor, LineEndsAndTheEndOfTheText) {
     EXPECT_TRUE(crOnly.AtEnd());
 }
 
+// Short lines are scanned eight bytes at a time, long ones by another search: both must end lines
+// exactly as the shared line splitter does, with the line end at every offset.
+TEST(LineCursor, SplitsLikeTheSharedLineSplitter) {
+    const char* ends[] = {"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
+    std::vector<std::string> texts;
+    for (size_t len : {0, 1, 7, 8, 9, 15, 16, 31, 32, 33, 39, 40, 41, 100, 300})
+        for (const char* end : ends) {
+            std::string line;
+            for (size_t i = 0; i < len; ++i)
+                line += static_cast<char>('a' + i % 26);
+            texts.push_back(line + end + "x" + line + end + line);
+            texts.push_back(std::string(len, '\xC0') + end);
+        }
+    texts.push_back("");
+    texts.push_back(std::string(70, 'a') + "\r" + std::string(70, 'b') + "\n" + std::string(5, 'c'));
+    for (const std::string& t : texts) {
+        const auto expected = TextFile::SplitLines(t);
+        LineCursor in(t);
+        for (const auto& line : expected) {
+            ASSERT_FALSE(in.AtEnd());
+            EXPECT_EQ(in.Text(), line);
+        }
+        EXPECT_TRUE(in.AtEnd()) << t.size();
+    }
+}
+
 } // namespace
+
+TEST(KrossFileHostile, ATinyFileCannotDeclareMillionsOfNumbers) {
+    // 2000 x 2000 cells would allow 4,000,000 numbers, but fifty bytes cannot describe them.
+    const std::string bytes = " 1 \r\nx\r\n 2000 \r\n 2000 \r\n 4000000 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n";
+    KrossDocument doc;
+    doc.KrossName = "before";
+    const auto r = OpenKrossM::ReadKrossText(bytes, doc, 0, "/x.krw");
+    EXPECT_EQ(r.status, OpenKrossM::KrossReadResult::Status::Refused);
+    EXPECT_EQ(doc.KrossName, "before");
+    EXPECT_EQ(doc.NumberCount, 0);
+}

@@ -49,3 +49,36 @@ class GridWindowTest : public WindowTest {
         QApplication::processEvents();
     }
 };
+
+// A small crossword with every answer, authored through the window:
+//   К О Т     1 across КОТ, 1 down КИТ, 2 down ТОК, 3 across ТИК
+//   И # О
+//   Т И К
+class RingTest : public GridWindowTest {
+  protected:
+    static inline const std::vector<std::string> kRing = {"...", ".#.", "..."};
+    void AuthorRing(bool allAnswers = true) {
+        Author(kRing);
+        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Мурлыка"));
+        TypeEnter(form->txtOtvet, QStringLiteral("кот"));
+        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Морской великан"));
+        TypeEnter(form->txtOtvet, QStringLiteral("кит"));
+        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Электричество"));
+        TypeEnter(form->txtOtvet, QStringLiteral("ток"));
+        if (!allAnswers) return;
+        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Часы говорят"));
+        TypeEnter(form->txtOtvet, QStringLiteral("тик"));
+    }
+    // Saves the authored crossword through File -> Save to path (author set beforehand).
+    void SaveAs(const std::string& path) {
+        Doc().KrossAuthor = cp("Автор");
+        fileAnswers.push_back(QPath(path));
+        form->FileSave->trigger();
+    }
+    // Kross -> Open of path.
+    void Open(const std::string& path) {
+        fileAnswers.push_back(QPath(path));
+        form->KrossOpen->trigger();
+        Activate();
+    }
+};

@@ -1,0 +1,28 @@
+#include "app/FileMessages.h"
+
+#include "app/MsgBoxM.h"
+#include "app/ProgramState.h"
+#include "app/UiText.h"
+#include "app/frmForma.h"
+
+namespace FileMessages {
+
+QString FileCaption() { return MainForm() ? Plain(MainForm()->File->title()) : QString(); }
+
+bool MayReplace(const std::string& path, const std::string& ownFile) {
+    if (path == ownFile || !TextFile::Exists(path)) return true;
+    return MsgBoxM::Show(FileCaption() + QStringLiteral(" ") + QPath(path) + Q(Lang().LangOverwritePrompt),
+                         MsgBoxM::Style::ReplaceFile) == MsgBoxM::Answer::Yes;
+}
+
+void WriteFailed(TextFile::Error err) {
+    const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
+    MsgBoxM::Show(FileCaption() + QStringLiteral(" ") + Q(tail), MsgBoxM::Style::Critical);
+}
+
+void ReadFailed(TextFile::Error err) {
+    const std::string& tail = err == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError;
+    MsgBoxM::Show(FileCaption() + QStringLiteral(" ") + Q(tail), MsgBoxM::Style::Critical);
+}
+
+} // namespace FileMessages

@@ -1,0 +1,97 @@
+#include "document/OpenOtvetyMUi.h"
+
+#include <QCoreApplication>
+
+#include "app/DeystvieM.h"
+#include "app/FileMessages.h"
+#include "app/MsgBoxM.h"
+#include "app/ProgramState.h"
+#include "app/UiText.h"
+#include "app/apiOpenSaveM.h"
+#include "app/frmForma.h"
+#include "basics/TextFile.h"
+#include "display/ShowSlovoM.h"
+#include "document/OpenKrossMUi.h"
+#include "document/OpenOtvetyM.h"
+#include "grid/LoadReshotkiMUi.h"
+#include "solve/SelVoprosMUi.h"
+
+namespace OpenOtvetyM {
+namespace {
+bool holdsCrossword(int32_t mode) {
+    return mode == Mode::Authoring || mode == Mode::SolveBare || mode == Mode::Solve ||
+           mode == Mode::Incomplete || mode == Mode::BareAuthoring;
+}
+} // namespace
+
+void OpenOtvety() {
+    frmForma* f = MainForm();
+    auto& d = Doc();
+    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
+    if (path.empty()) return;
+    if (!TextFile::FileNameHasDot(path)) path += ".otv";
+    std::string bytes;
+    const auto err = TextFile::ReadAll(path, bytes, size_t{64} << 20);
+    if (err != TextFile::Error::None) {
+        FileMessages::ReadFailed(err);
+        return;
+    }
+    const OtvContent content = ParseOtvety(bytes);
+    if (content.KrossName != d.KrossName || !holdsCrossword(d.AppMode)) {
+        // Another crossword: it is looked up in the samples folder by its file name alone.
+        d.OtvKrossName = content.KrossName;
+        d.OtvKrossFile = Opt().SamplesDir + Opt().PathSep + content.KrossFileName;
+        OpenKrossM::ReadKross(d.OtvKrossFile);
+        if (d.AppMode == Mode::OpenFailed) {
+            d.AppMode = Mode::None;
+            if (f) f->setWindowTitle(Q(Lang().MsgTitle));
+            DeystvieM::ApplyMode();
+            return;
+        }
+    } else {
+        // The same crossword: the file must fit it before anything changes.
+        if (content.NumberCount != d.NumberCount || content.NoAnswers != d.NoAnswers) {
+            FileMessages::ReadFailed(TextFile::Error::Other);
+            return;
+        }
+        d.AppMode = 5 - d.NoAnswers;
+        if (d.NoAnswers == 1 && !d.ClueTexts.TwoDimensional()) d.ClueTexts.Create2(d.NumberCount);
+        LoadReshotkiM::LoadGrid();
+        DeystvieM::ApplyMode();
+        d.OtvKrossFile = d.KrossFile;
+        d.OtvKrossName = d.KrossName;
+    }
+    const OtvApplyResult r = ApplyOtvety(content, d);
+    if (r.status != OtvApplyResult::Status::Ok) {
+        FileMessages::ReadFailed(TextFile::Error::Other);
+        return;
+    }
+    d.OtvFile = path;
+    LoadReshotkiM::LoadGrid();
+    if (f) {
+        f->lblSlov->setText(DeystvieM::WordsCaption(r.OpenWords));
+        f->unsetCursor();
+    }
+    QCoreApplication::processEvents();
+    if (r.OpenWords < 1) {
+        if (d.AppMode == Mode::Solve) {
+            d.AppMode = Mode::None;
+            DeystvieM::ApplyMode();
+        }
+        MsgBoxM::Show(Q(Lang().LangSolvedMsg), MsgBoxM::Style::Information);
+        return;
+    }
+    const auto first = FirstOpenWord(d);
+    if (!first) return;
+    if (d.AppMode == Mode::SolveBare) {
+        // A bare grid is solved word by word: the first open word becomes the selected one.
+        if (d.CurNumber > 0) ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, CellColor);
+        d.CurNumber = first->Number;
+        d.CurDirection = first->Direction;
+        ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+    } else {
+        SelVoprosM::SelectClue(first->Number);
+    }
+}
+
+} // namespace OpenOtvetyM
