@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <string_view>
 
+#include "app/FileMessages.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
@@ -51,11 +52,10 @@ TextFile::Error writePicture(const Surface& surface, const std::string& path) {
 
 // "File /path/name cannot be written: access denied." and the like.
 void reportFailure(const std::string& path, TextFile::Error error) {
-    const frmForma* f = MainForm();
-    const QString fileCaption = f ? Plain(f->File->title()) : QString();
     const std::string& tail =
         error == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
-    MsgBoxM::Show(fileCaption + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") + Q(tail),
+    MsgBoxM::Show(FileMessages::FileCaption() + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") +
+                      Q(tail),
                   MsgBoxM::Style::Critical);
 }
 
