@@ -12,7 +12,9 @@
 #include "basics/Cp1251.h"
 #include "display/ProkrutkaM.h"
 #include "display/ShowSlovoM.h"
+#include "document/frmFindWord.h"
 #include "document/frmRazmer.h"
+#include "export/CopyKrossMUi.h"
 #include "grid/AddSlovoMUi.h"
 #include "grid/AnalizReshotkiMUi.h"
 #include "grid/LoadReshotkiMUi.h"
@@ -117,7 +119,7 @@ void frmForma::KrossChange_Click() {
 
 void frmForma::KrossAbout_Click() {}
 
-void frmForma::KrossFoundWord_Click() {}
+void frmForma::KrossFoundWord_Click() { frmFindWord::ShowWindow(this); }
 
 void frmForma::KrossDelOtwet_Click() {
     auto& d = Doc();
@@ -138,7 +140,7 @@ void frmForma::KrossDelOtwet_Click() {
     }
 }
 
-void frmForma::KrossCopyWord_Click() {}
+void frmForma::KrossCopyWord_Click() { CopyKrossM::ExportHtml(); }
 
 void frmForma::OptionsRazmerKF_Click() {}
 

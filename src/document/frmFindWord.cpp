@@ -1,0 +1,239 @@
+#include "document/frmFindWord.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+#include <algorithm>
+
+#include "app/MsgBoxM.h"
+#include "app/ProgramState.h"
+#include "app/UiText.h"
+#include "app/frmForma.h"
+#include "basics/Cp1251.h"
+#include "basics/TextFile.h"
+#include "document/WordSearch.h"
+
+// ---- the list of found words ----
+
+int FoundWordsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(offsets_.size());
+}
+
+QModelIndex FoundWordsModel::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || column != 0 || row < 0 || static_cast<size_t>(row) >= offsets_.size()) return {};
+    return createIndex(row, 0);
+}
+
+QVariant FoundWordsModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() < 0 || index.row() >= rowCount())
+        return {};
+    return Q(Word(index.row()));
+}
+
+std::string FoundWordsModel::Word(int row) const {
+    if (row < 0 || static_cast<size_t>(row) >= offsets_.size()) return {};
+    return std::string(WordSearch::WordAt(text_, offsets_[static_cast<size_t>(row)], length_));
+}
+
+void FoundWordsModel::Search(const std::string& path, const std::string& pattern) {
+    // The view must not look at the text while it is replaced: the reset brackets the whole search.
+    beginResetModel();
+    if (TextFile::ReadAll(path, text_) != TextFile::Error::None) text_.clear();
+    WordSearch::FindWords(text_, pattern, offsets_);
+    length_ = pattern.size();
+    endResetModel();
+}
+
+// ---- the window ----
+
+namespace {
+// The one word-search window; it deletes itself when closed.
+QPointer<frmFindWord> g_window;
+} // namespace
+
+frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setObjectName("frmFindWord");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* grid = new QGridLayout(this);
+    Label1 = new QLabel(this);
+    Label2 = new QLabel(this);
+    Label3 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label2->setObjectName("Label2");
+    Label3->setObjectName("Label3");
+    txtWord = new TextBox(this);
+    txtWord->setObjectName("txtWord");
+    Label1->setBuddy(txtWord);
+    Words = new FoundWordsModel(this);
+    List1 = new QListView(this);
+    List1->setObjectName("List1");
+    // Every row is one line of the same font: the view need not measure a million of them.
+    List1->setUniformItemSizes(true);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List1->setModel(Words);
+    List1->installEventFilter(this);
+    Label2->setBuddy(List1);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(txtWord, 1, 0);
+    grid->addWidget(Label3, 1, 1);
+    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(List1, 3, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    resize(300, 380);
+
+    txtWord->KeyPress = [this](char32_t ch) { return txtWord_KeyPress(ch); };
+    txtWord->KeyDown = [this](int key) { return txtWord_KeyDown(key); };
+    txtWord->KeyUp = [this](int key) { txtWord_KeyUp(key); };
+    connect(txtWord, &QLineEdit::textChanged, this, &frmFindWord::txtWord_Change);
+    txtWord->setFocus();
+}
+
+frmFindWord* frmFindWord::ShowWindow(QWidget* owner) {
+    if (g_window) {
+        // Already open: brought to the front as it is.
+        g_window->show();
+        g_window->raise();
+        g_window->activateWindow();
+        return g_window;
+    }
+    g_window = new frmFindWord(owner);
+    g_window->PlaceBesideOwner();
+    g_window->show();
+    g_window->Form_Load();
+    return g_window;
+}
+
+frmFindWord* frmFindWord::Current() {
+    return g_window;
+}
+
+void frmFindWord::PlaceBesideOwner() {
+    QWidget* owner = parentWidget();
+    if (!owner) return;
+    const QRect main = owner->frameGeometry();
+    const int w = frameGeometry().width(), h = frameGeometry().height();
+    int x = main.right() + 1;
+    int y = main.top();
+    if (const QScreen* screen = owner->screen()) {
+        const QRect avail = screen->availableGeometry();
+        if (x + w - 1 > avail.right()) x = main.left() - w; // no room on the right: the left side
+        if (x < avail.left()) x = avail.right() - w + 1;    // no room on either side: the screen's edge
+        x = std::max(x, avail.left());
+        y = std::clamp(y, avail.top(), std::max(avail.top(), avail.bottom() - h + 1));
+    }
+    move(x, y);
+}
+
+void frmFindWord::setFoundTitle(qsizetype count) {
+    const frmForma* f = MainForm();
+    const QString command = f ? Plain(f->KrossFoundWord->text()) : QString();
+    setWindowTitle(command + QStringLiteral(": ") + Q(Lang().LangText[13]) + QString::number(count));
+}
+
+void frmFindWord::Form_Load() {
+    const auto& t = Lang();
+    setFoundTitle(0);
+    Label3->setText(Q(t.LangFindWordCount) + QStringLiteral(" 0"));
+    const auto& d = Doc();
+    if (d.CurNumber > 0) {
+        // The letters the crossing words put into the selected word's cells; "?" where none is known.
+        const int32_t dir = d.CurDirection;
+        int32_t x = d.SlotTable.Get(d.CurNumber, Slot::X, dir);
+        int32_t y = d.SlotTable.Get(d.CurNumber, Slot::Y, dir);
+        const int32_t length = d.SlotTable.Get(d.CurNumber, Slot::Length, dir);
+        const int32_t crossing = dir == 0 ? Layer::DownLetter : Layer::AcrossLetter;
+        std::string pattern;
+        for (int32_t k = 0; k < length; ++k) {
+            const int32_t code = d.GridLayers.Get(x, y, crossing);
+            pattern += code < 1 || code > 255 ? WordSearch::Unknown : Cp1251::Char(code);
+            if (dir == 0)
+                ++x;
+            else
+                ++y;
+        }
+        txtWord->setText(txtWord->text() + Q(pattern));
+        txtWord->setCursorPosition(static_cast<int>(txtWord->text().size()));
+        const QPointer<frmFindWord> self(this);
+        QApplication::processEvents();
+        if (!self) return; // closed and gone meanwhile
+        txtWord_KeyUp(TextBox::Enter);
+    }
+    Label1->setText(Q(t.LangText[14]));
+    Label2->setText(Q(t.LangText[15]));
+}
+
+void frmFindWord::Search() {
+    const QString pattern = txtWord->text();
+    const qsizetype length = pattern.size();
+    if (length <= 1) return;
+    if (length > WordSearch::MaxLength) {
+        MsgBoxM::Show(Q(Lang().LangText[16]), MsgBoxM::Style::Critical);
+        return;
+    }
+    setCursor(Qt::WaitCursor);
+    const auto& o = Opt();
+    Words->Search(WordSearch::WordListPath(o.AppDir, o.PathSep, static_cast<int32_t>(length)),
+                  Cp1251::ToUpper(Cp(pattern)));
+    setFoundTitle(Words->rowCount());
+    unsetCursor();
+}
+
+bool frmFindWord::txtWord_KeyPress(char32_t ch) {
+    if (ch != U' ') return true;
+    txtWord->insert(QStringLiteral("?"));
+    return false;
+}
+
+void frmFindWord::txtWord_Change() {
+    Label3->setText(Q(Lang().LangFindWordCount) + QStringLiteral(" ") +
+                    QString::number(txtWord->text().size()));
+}
+
+bool frmFindWord::txtWord_KeyDown(int key) {
+    const int count = Words->rowCount();
+    const QModelIndex current =
+        List1->selectionModel()->isSelected(List1->currentIndex()) ? List1->currentIndex() : QModelIndex();
+    switch (key) {
+    case TextBox::Escape:
+        close();
+        return true;
+    case TextBox::Down: {
+        const int next = current.isValid() ? current.row() + 1 : 0;
+        if (next < count) List1->setCurrentIndex(Words->index(next));
+        return true;
+    }
+    case TextBox::Up:
+        if (current.isValid() && current.row() > 0) List1->setCurrentIndex(Words->index(current.row() - 1));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmFindWord::txtWord_KeyUp(int key) {
+    if (key == TextBox::Enter) Search();
+}
+
+void frmFindWord::List1_KeyDown(int) {
+    listKeyDown_ = true;
+}
+
+void frmFindWord::List1_KeyUp(int key) {
+    if (!listKeyDown_) return;
+    listKeyDown_ = false;
+    if (key == TextBox::Escape) close();
+}
+
+bool frmFindWord::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == List1 && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
+        const int key = TextBox::KeyCode(static_cast<QKeyEvent*>(e)->key());
+        if (e->type() == QEvent::KeyPress)
+            List1_KeyDown(key);
+        else
+            List1_KeyUp(key);
+    }
+    return QWidget::eventFilter(watched, e);
+}

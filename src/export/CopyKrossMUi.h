@@ -1,0 +1,21 @@
+#pragma once
+// The HTML export through the window: the save dialog, the two pictures drawn on the main window's
+// export surface picCopyKross, and the page beside them (file names and page text: CopyKrossM.h).
+class Surface;
+
+namespace CopyKrossM {
+
+// The export command. Asks for the page's path (a cancelled dialog writes nothing), writes the picture
+// of the empty grid, the picture with the answers, then the page. A file that cannot be written is
+// reported with the File menu's caption, its path and the access or write error, and the export stops
+// there: when a picture fails, the page is not written, so no page ever refers to a missing picture.
+void ExportHtml();
+
+// The empty grid on surface: sized to the grid, black, the area outside the answered cells white, and
+// every cell that shows a letter white with its outline and its clue number. Turned by 180 degrees when
+// the classic style is not chosen. False when the surface cannot take the grid's size (nothing drawn).
+bool DrawEmptyGrid(Surface& surface);
+// The letters of the grid over what DrawEmptyGrid drew, placed as on the field.
+void DrawLetters(Surface& surface);
+
+} // namespace CopyKrossM
