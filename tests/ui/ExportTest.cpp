@@ -231,18 +231,20 @@ TEST_F(ExportTest, AnUnwritableFileIsReportedAndNoPageClaimsSuccess) {
     Crossword();
     const QString fileCaption = Plain(form->File->title());
     const QString access = Q(Lang().LangAccessError);
+    const QString write = Q(Lang().LangWriteError);
     const struct {
         const char* what;
         std::string chosen;                     // what the dialog gives
         std::string blocked;                    // a folder made where a file should go ("" none)
         std::string failing;                    // the path the message names
         bool emptyPicture, filledPicture, page; // what is written
+        bool accessError;                       // else the write error
     } cases[] = {
-        {"no such folder", out_ + "/none/k.htm", "", out_ + "/none/k.bmp", false, false, false},
-        {"empty picture", out_ + "/a.htm", out_ + "/a.bmp", out_ + "/a.bmp", false, false, false},
+        {"no such folder", out_ + "/none/k.htm", "", out_ + "/none/k.bmp", false, false, false, false},
+        {"empty picture", out_ + "/a.htm", out_ + "/a.bmp", out_ + "/a.bmp", false, false, false, true},
         {"filled picture", out_ + "/b.htm", out_ + "/b (ответы).bmp", out_ + "/b (ответы).bmp", true, false,
-         false},
-        {"page", out_ + "/c.htm", out_ + "/c.htm", out_ + "/c.htm", true, true, false},
+         false, true},
+        {"page", out_ + "/c.htm", out_ + "/c.htm", out_ + "/c.htm", true, true, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -251,7 +253,7 @@ TEST_F(ExportTest, AnUnwritableFileIsReportedAndNoPageClaimsSuccess) {
         Plan({Answer::Ok});
         Export(c.chosen);
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, fileCaption + " " + QPath(c.failing) + " " + access);
+        EXPECT_EQ(messages[0].text, fileCaption + " " + QPath(c.failing) + " " + (c.accessError ? access : write));
         EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
         const auto paths = CopyKrossM::DerivePaths(c.chosen);
         EXPECT_EQ(TextFile::Exists(paths.EmptyPicturePath), c.emptyPicture);
