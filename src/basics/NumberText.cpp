@@ -139,4 +139,14 @@ std::string Signed(int64_t v) {
 
 std::string NumberLine(int64_t v) { return Signed(v) + " "; }
 
+void AppendNumberLine(std::string& out, int64_t v) {
+    out.append(NumberLine(v));
+    out.append("\r\n");
+}
+
+void AppendTextLine(std::string& out, std::string_view text) {
+    out.append(text);
+    out.append("\r\n");
+}
+
 } // namespace NumberText

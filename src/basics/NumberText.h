@@ -28,6 +28,11 @@ std::string Signed(int64_t v);
 // The number line of the program's files: " 20 " / "-3 ".
 std::string NumberLine(int64_t v);
 
+// Appends the number line of v and CR LF; the files' lines end so.
+void AppendNumberLine(std::string& out, int64_t v);
+// Appends a text line and CR LF.
+void AppendTextLine(std::string& out, std::string_view text);
+
 // Digits only, no sign position: "20" / "-3".
 std::string Plain(int64_t v);
 

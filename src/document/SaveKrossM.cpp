@@ -6,17 +6,8 @@
 
 namespace SaveKrossM {
 namespace {
-
-void textLine(std::string& out, std::string_view text) {
-    out.append(text);
-    out.append("\r\n");
-}
-
-void numberLine(std::string& out, int64_t v) {
-    out.append(NumberText::NumberLine(v));
-    out.append("\r\n");
-}
-
+using NumberText::AppendNumberLine;
+using NumberText::AppendTextLine;
 } // namespace
 
 std::string Scramble(const KrossDocument& doc, std::string_view text) {
@@ -40,28 +31,28 @@ std::string KrossFileText(const KrossDocument& doc) {
     std::string out;
     out.reserve(64 + doc.KrossName.size() + doc.EditPassword.size() + doc.KrossAuthor.size() + textBytes +
                 static_cast<size_t>(records) * 48);
-    numberLine(out, doc.NoAnswers);
-    textLine(out, doc.KrossName);
+    AppendNumberLine(out, doc.NoAnswers);
+    AppendTextLine(out, doc.KrossName);
     if (withAnswers) {
-        textLine(out, doc.EditPassword);
-        textLine(out, Scramble(doc, doc.KrossAuthor));
+        AppendTextLine(out, doc.EditPassword);
+        AppendTextLine(out, Scramble(doc, doc.KrossAuthor));
     }
-    numberLine(out, doc.GridWidth);
-    numberLine(out, doc.GridHeight);
-    numberLine(out, doc.NumberCount);
-    numberLine(out, records);
+    AppendNumberLine(out, doc.GridWidth);
+    AppendNumberLine(out, doc.GridHeight);
+    AppendNumberLine(out, doc.NumberCount);
+    AppendNumberLine(out, records);
     for (int32_t n = 1; n <= doc.NumberCount; ++n) {
         for (int32_t d = 0; d <= 1; ++d) {
             const int32_t length = doc.WordLength(n, d);
             if (length <= 0) continue;
-            numberLine(out, n);
-            numberLine(out, d);
-            numberLine(out, doc.SlotTable.Get(n, Slot::X, d));
-            numberLine(out, doc.SlotTable.Get(n, Slot::Y, d));
-            numberLine(out, length);
+            AppendNumberLine(out, n);
+            AppendNumberLine(out, d);
+            AppendNumberLine(out, doc.SlotTable.Get(n, Slot::X, d));
+            AppendNumberLine(out, doc.SlotTable.Get(n, Slot::Y, d));
+            AppendNumberLine(out, length);
             if (withAnswers) {
-                textLine(out, doc.ClueTexts.Get(n, 0, d));
-                textLine(out, KodKodirovkiM::MapCodes(code, doc.ClueTexts.Get(n, 1, d)));
+                AppendTextLine(out, doc.ClueTexts.Get(n, 0, d));
+                AppendTextLine(out, KodKodirovkiM::MapCodes(code, doc.ClueTexts.Get(n, 1, d)));
             }
         }
     }

@@ -6,17 +6,8 @@
 
 namespace SaveOtvetyM {
 namespace {
-
-void textLine(std::string& out, std::string_view text) {
-    out.append(text);
-    out.append("\r\n");
-}
-
-void numberLine(std::string& out, int64_t v) {
-    out.append(NumberText::NumberLine(v));
-    out.append("\r\n");
-}
-
+using NumberText::AppendNumberLine;
+using NumberText::AppendTextLine;
 } // namespace
 
 std::string OtvetyFileText(const KrossDocument& doc, const std::string& pathSep) {
@@ -32,17 +23,17 @@ std::string OtvetyFileText(const KrossDocument& doc, const std::string& pathSep)
             if (doc.SolvedWords.Get(n, d) == 1) ++marks;
 
     std::string out;
-    textLine(out, Cp1251::FromUtf8Lossy(fileName));
-    textLine(out, doc.KrossName);
-    numberLine(out, doc.NoAnswers);
-    numberLine(out, doc.NumberCount);
-    numberLine(out, marks);
+    AppendTextLine(out, Cp1251::FromUtf8Lossy(fileName));
+    AppendTextLine(out, doc.KrossName);
+    AppendNumberLine(out, doc.NoAnswers);
+    AppendNumberLine(out, doc.NumberCount);
+    AppendNumberLine(out, marks);
     for (int32_t n = 1; n <= doc.NumberCount; ++n)
         for (int32_t d = 0; d <= 1; ++d) {
             if (doc.SolvedWords.Get(n, d) != 1) continue;
-            numberLine(out, n);
-            numberLine(out, d);
-            if (doc.NoAnswers == 1) textLine(out, doc.ClueTexts.Get(n, d));
+            AppendNumberLine(out, n);
+            AppendNumberLine(out, d);
+            if (doc.NoAnswers == 1) AppendTextLine(out, doc.ClueTexts.Get(n, d));
         }
     return out;
 }
