@@ -93,10 +93,13 @@ frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 frmFindWord* frmFindWord::ShowWindow(QWidget* owner) {
     if (g_window) {
-        // Already open: brought to the front as it is.
+        // Already open: brought to the front and filled again from the word selected now, which is what
+        // the author asks for after moving to another word.
         g_window->show();
         g_window->raise();
         g_window->activateWindow();
+        g_window->txtWord->clear();
+        g_window->Form_Load();
         return g_window;
     }
     g_window = new frmFindWord(owner);

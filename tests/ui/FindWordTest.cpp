@@ -96,10 +96,11 @@ TEST_F(FindWordTest, PatternComesFromTheCrossingLettersOnly) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->txtWord->text(), QStringLiteral("Т??"));
     EXPECT_EQ(Listed(w), QStringList({"ТОК", "ТИС", "ТУР"}));
-    // The command again brings the same window forward as it is.
+    // The command again brings the same window forward, filled from the word selected now.
     w->txtWord->setText(QStringLiteral("К??"));
+    ClickCell(1, 0); // 1 across: its crossing letters are К and Т
     EXPECT_EQ(Open(), w);
-    EXPECT_EQ(w->txtWord->text(), QStringLiteral("К??"));
+    EXPECT_EQ(w->txtWord->text(), QStringLiteral("К?Т"));
 }
 
 TEST_F(FindWordTest, NoSelectedWordStartsEmptyWithoutASearch) {
