@@ -12,6 +12,9 @@
 #include "basics/Cp1251.h"
 #include "display/ProkrutkaM.h"
 #include "display/ShowSlovoM.h"
+#include "display/frmRazKletok.h"
+#include "document/frmAbout.h"
+#include "document/frmChange.h"
 #include "document/frmRazmer.h"
 #include "grid/AddSlovoMUi.h"
 #include "grid/AnalizReshotkiMUi.h"
@@ -19,6 +22,7 @@
 #include "grid/NewPoleM.h"
 #include "grid/FieldGeometry.h"
 #include "grid/PoleMouseUpM.h"
+#include "lang/frmLang.h"
 #include "solve/SolveRules.h"
 
 namespace {
@@ -88,9 +92,14 @@ void frmForma::KrossOpen_Click() {
 
 void frmForma::KrossChange_Click() {
     if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    frmChange dialog(this);
+    dialog.exec();
 }
 
-void frmForma::KrossAbout_Click() {}
+void frmForma::KrossAbout_Click() {
+    frmAbout dialog(this);
+    dialog.exec();
+}
 
 void frmForma::KrossFoundWord_Click() {}
 
@@ -115,9 +124,15 @@ void frmForma::KrossDelOtwet_Click() {
 
 void frmForma::KrossCopyWord_Click() {}
 
-void frmForma::OptionsRazmerKF_Click() {}
+void frmForma::OptionsRazmerKF_Click() {
+    frmRazKletok dialog(this);
+    dialog.exec();
+}
 
-void frmForma::OptionsLanguage_Click() {}
+void frmForma::OptionsLanguage_Click() {
+    frmLang dialog(this);
+    dialog.exec();
+}
 
 void frmForma::OptionsStyle_Click(int index) {
     auto& o = Opt();
