@@ -13,6 +13,9 @@
 #include "display/ProkrutkaM.h"
 #include "display/ShowSlovoM.h"
 #include "document/frmFindWord.h"
+#include "display/frmRazKletok.h"
+#include "document/frmAbout.h"
+#include "document/frmChange.h"
 #include "document/frmRazmer.h"
 #include "export/CopyKrossMUi.h"
 #include "grid/AddSlovoMUi.h"
@@ -21,6 +24,7 @@
 #include "grid/NewPoleM.h"
 #include "grid/FieldGeometry.h"
 #include "grid/PoleMouseUpM.h"
+#include "lang/frmLang.h"
 #include "solve/SolveRules.h"
 #include "basics/NumberText.h"
 #include "document/OpenKrossMUi.h"
@@ -115,9 +119,14 @@ void frmForma::KrossOpen_Click() {
 
 void frmForma::KrossChange_Click() {
     if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
+    frmChange dialog(this);
+    dialog.exec();
 }
 
-void frmForma::KrossAbout_Click() {}
+void frmForma::KrossAbout_Click() {
+    frmAbout dialog(this);
+    dialog.exec();
+}
 
 void frmForma::KrossFoundWord_Click() { frmFindWord::ShowWindow(this); }
 
@@ -142,9 +151,15 @@ void frmForma::KrossDelOtwet_Click() {
 
 void frmForma::KrossCopyWord_Click() { CopyKrossM::ExportHtml(); }
 
-void frmForma::OptionsRazmerKF_Click() {}
+void frmForma::OptionsRazmerKF_Click() {
+    frmRazKletok dialog(this);
+    dialog.exec();
+}
 
-void frmForma::OptionsLanguage_Click() {}
+void frmForma::OptionsLanguage_Click() {
+    frmLang dialog(this);
+    dialog.exec();
+}
 
 void frmForma::OptionsStyle_Click(int index) {
     auto& o = Opt();

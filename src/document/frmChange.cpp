@@ -1,0 +1,77 @@
+#include "document/frmChange.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include "app/DeystvieM.h"
+#include "app/MsgBoxM.h"
+#include "app/ProgramState.h"
+#include "app/UiText.h"
+#include "app/frmForma.h"
+#include "document/OpenKrossM.h"
+#include "grid/FoundNoOtvetMUi.h"
+#include "grid/LoadReshotkiMUi.h"
+
+frmChange::frmChange(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmChange");
+    const auto& t = Lang();
+    if (frmForma* f = MainForm()) setWindowTitle(Plain(f->KrossChange->text()));
+    Label1 = new QLabel(Q(t.LangText[6]), this);
+    txtPassword = new TextBox(this);
+    txtPassword->setObjectName("txtPassword");
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    Label1->setBuddy(txtPassword);
+    kOK = new QPushButton(QStringLiteral("OK"), this);
+    kOK->setObjectName("kOK");
+    kNO = new QPushButton(Q(t.LangText[5]), this);
+    kNO->setObjectName("kNO");
+    kOK->setDefault(true);
+    kOK->setAutoDefault(true);
+    kNO->setAutoDefault(false);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtPassword, 0, 1);
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    buttons->addWidget(kOK);
+    buttons->addWidget(kNO);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->setColumnMinimumWidth(1, 200);
+
+    txtPassword->KeyDown = [this](int key) {
+        if (key != TextBox::Escape) return false;
+        kNO_Click();
+        return true;
+    };
+    connect(kOK, &QPushButton::clicked, this, &frmChange::kOK_Click);
+    connect(kNO, &QPushButton::clicked, this, &frmChange::kNO_Click);
+}
+
+void frmChange::kNO_Click() {
+    reject();
+}
+
+void frmChange::kOK_Click() {
+    auto& d = Doc();
+    // Exact comparison: the password is case-sensitive, and no password is unlocked by an empty box.
+    if (OpenKrossM::Unscramble(d, d.EditPassword) != Cp(txtPassword->text())) {
+        MsgBoxM::Show(Q(Lang().LangText[7]), MsgBoxM::Style::Information);
+        return;
+    }
+    hide();
+    d.ActiveStyle = 0;
+    d.AppMode = Mode::Authoring;
+    // The solver's marks go; the count of solved words is left as it was.
+    d.SolvedWords.Redim(d.NumberCount, 1);
+    LoadReshotkiM::LoadGrid();
+    DeystvieM::ApplyMode();
+    FoundNoOtvetM::FindUnanswered();
+    if (frmForma* f = MainForm()) {
+        f->lblVoprosOtvet->setText(Q(Lang().LangAuthorPrompt));
+        f->setWindowTitle(DeystvieM::AuthoringCaption());
+    }
+    d.Modified = false;
+    accept();
+}
