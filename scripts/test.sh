@@ -11,8 +11,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
-ctest --test-dir build -j2 --output-on-failure
+ctest --test-dir build -j2 --timeout 300 --output-on-failure
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGRIDMORA_SANITIZE=ON
 cmake --build build-asan -j2
-ctest --test-dir build-asan -j2 --output-on-failure
+ctest --test-dir build-asan -j2 --timeout 300 --output-on-failure

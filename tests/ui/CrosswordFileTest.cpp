@@ -3,6 +3,8 @@
 
 #include "GridHelpers.h"
 #include "basics/TextFile.h"
+#include "document/frmAbout.h"
+#include "document/frmChange.h"
 
 namespace {
 
@@ -153,6 +155,41 @@ TEST_F(RingTest, ABareGridOpensInModeFourWithTheFirstWordSelected) {
     EXPECT_EQ(form->windowTitle(), Plain(form->Kross->title()) + ": \"Тест\" (" + Q(Lang().LangText[4]) + ")");
     EXPECT_FALSE(form->lblVopros[0]->isVisible());
     EXPECT_EQ(CellPixel(1, 0, 1, 10), SelectionColor);
+}
+
+TEST_F(RingTest, AnIncompleteCrosswordIsLockedSavedReopenedAndUnlocked) {
+    Start();
+    AuthorRing(false); // 3 across has no answer yet
+    // Save asks for author, name and password first.
+    OnModal<frmAbout>([](frmAbout& a) {
+        a.txtNameAutor->setText(QStringLiteral("Автор"));
+        a.txtPW->setText(QStringLiteral("Пароль"));
+        a.txtPW2->setText(QStringLiteral("Пароль"));
+        QTest::mouseClick(a.kOK, Qt::LeftButton);
+    });
+    const std::string path = AppDir() + "locked.krw";
+    fileAnswers.push_back(QPath(path));
+    form->FileSave->trigger();
+    Activate();
+    ASSERT_EQ(Doc().KrossFile, path);
+    // Opened again it misses an answer: the notice, then straight into the password dialog.
+    Plan({Answer::Ok, Answer::Ok});
+    OnModal<frmChange>([](frmChange& c) {
+        c.txtPassword->setText(QStringLiteral("пароль")); // the case counts: refused, the dialog stays
+        QTest::mouseClick(c.kOK, Qt::LeftButton);
+        EXPECT_TRUE(c.isVisible());
+        c.txtPassword->setText(QStringLiteral("Пароль"));
+        QTest::mouseClick(c.kOK, Qt::LeftButton);
+    });
+    Open(path);
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[1].text, Q(Lang().LangText[8]));
+    EXPECT_EQ(messages[2].text, Q(Lang().LangText[7]));
+    const auto& d = Doc();
+    EXPECT_EQ(d.AppMode, Mode::Authoring);
+    EXPECT_EQ(d.CurNumber, 3); // the word without an answer is offered
+    EXPECT_EQ(d.CurDirection, 0);
+    EXPECT_EQ(form->windowTitle(), Q(Lang().LangAppTitle + " " + Lang().LangModeAuthoring));
 }
 
 } // namespace

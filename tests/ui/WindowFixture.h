@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <QTemporaryDir>
 #include <deque>
 #include <filesystem>
@@ -79,15 +80,20 @@ class WindowTest : public ::testing::Test {
 
     // Runs script on the modal dialog of type T that the next command opens.
     template <typename T> void OnModal(std::function<void(T&)> script) {
-        QTimer::singleShot(0, [script] {
-            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no modal dialog of the expected type";
-                if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
-                return;
-            }
+        QTimer::singleShot(0, [script] { TryModal<T>(script, 500); });
+    }
+    // The command may run event loops of its own before its dialog opens: waits for the dialog.
+    template <typename T> static void TryModal(std::function<void(T&)> script, int left) {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
             script(*dialog);
-        });
+            return;
+        }
+        if (left <= 0) {
+            ADD_FAILURE() << "no modal dialog of the expected type";
+            if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+            return;
+        }
+        QTimer::singleShot(10, [script, left] { TryModal<T>(script, left - 1); });
     }
 
     // Types text key by key (any characters, Cyrillic included).
