@@ -33,7 +33,8 @@ void makeCrossword(int n) {
             if (len <= 0) continue;
             const int x = d.SlotTable.Get(k, 0, dir), y = d.SlotTable.Get(k, 1, dir);
             std::string s;
-            for (int i = 0; i < len; ++i) s += letter(x + (dir == 0 ? i : 0), y + (dir == 1 ? i : 0));
+            for (int i = 0; i < len; ++i)
+                s += letter(x + (dir == 0 ? i : 0), y + (dir == 1 ? i : 0));
             d.ClueTexts.Set(k, 1, dir, s);
         }
     d.AppMode = Mode::Authoring;
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir tmp;
-    std::filesystem::copy(GRIDMORA_PROGRAM_DIR, tmp.path().toStdString(), std::filesystem::copy_options::recursive);
+    std::filesystem::copy(GRIDMORA_PROGRAM_DIR, tmp.path().toStdString(),
+                          std::filesystem::copy_options::recursive);
     MainM::Main(tmp.path().toStdString() + "/");
 
     std::printf("full LoadGrid + RedrawGrid, every answer filled (median):\n");
@@ -85,7 +87,8 @@ int main(int argc, char** argv) {
         t.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         prev = next;
     }
-    std::printf("selection change on 300 x 300 (two words of 300 cells): %6.3f ms   (goal under 2 ms)\n", median(t));
+    std::printf("selection change on 300 x 300 (two words of 300 cells): %6.3f ms   (goal under 2 ms)\n",
+                median(t));
     std::fflush(stdout);
     std::_Exit(0); // no settings file is written
 }

@@ -58,11 +58,23 @@ QString windowCaption(int32_t mode, CaptionMoment moment) {
 }
 } // namespace
 
-QString BareGridCaption() { return windowCaption(Mode::SolveBare, CaptionMoment::EnteringMode); }
-QString SolvingCaption() { return windowCaption(Mode::Solve, CaptionMoment::EnteringMode); }
-QString NamedGridCaption() { return windowCaption(Mode::BareAuthoring, CaptionMoment::LanguageChanged); }
-QString AuthoringCaption() { return windowCaption(Mode::Authoring, CaptionMoment::EnteringMode); }
-QString NewGridCaption() { return windowCaption(Mode::NewGrid, CaptionMoment::EnteringMode); }
-QString WordsCaption(int64_t count) { return Q(WordsLabelText(Lang(), count)); }
+QString BareGridCaption() {
+    return windowCaption(Mode::SolveBare, CaptionMoment::EnteringMode);
+}
+QString SolvingCaption() {
+    return windowCaption(Mode::Solve, CaptionMoment::EnteringMode);
+}
+QString NamedGridCaption() {
+    return windowCaption(Mode::BareAuthoring, CaptionMoment::LanguageChanged);
+}
+QString AuthoringCaption() {
+    return windowCaption(Mode::Authoring, CaptionMoment::EnteringMode);
+}
+QString NewGridCaption() {
+    return windowCaption(Mode::NewGrid, CaptionMoment::EnteringMode);
+}
+QString WordsCaption(int64_t count) {
+    return Q(WordsLabelText(Lang(), count));
+}
 
 } // namespace DeystvieM

@@ -7,7 +7,9 @@
 
 namespace FileMessages {
 
-QString FileCaption() { return MainForm() ? Plain(MainForm()->File->title()) : QString(); }
+QString FileCaption() {
+    return MainForm() ? Plain(MainForm()->File->title()) : QString();
+}
 
 bool MayReplace(const std::string& path, const std::string& ownFile) {
     if (path == ownFile || !TextFile::Exists(path)) return true;
@@ -21,7 +23,8 @@ void WriteFailed(TextFile::Error err) {
 }
 
 void ReadFailed(TextFile::Error err) {
-    const std::string& tail = err == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError;
+    const std::string& tail =
+        err == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError;
     MsgBoxM::Show(FileCaption() + QStringLiteral(" ") + Q(tail), MsgBoxM::Style::Critical);
 }
 

@@ -34,7 +34,8 @@ frmForma* Main(std::optional<std::string> programDir) {
     LoadJazikM::LoadLanguage(o.LanguageFile);
     QCoreApplication::processEvents();
     form->show();
-    if (o.StyleIndex == 0 || o.StyleIndex == 1) form->OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(true);
+    if (o.StyleIndex == 0 || o.StyleIndex == 1)
+        form->OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(true);
     Doc().ActiveStyle = o.StyleIndex;
     return form;
 }

@@ -16,7 +16,9 @@ Responder& responder() {
 
 } // namespace
 
-void SetResponder(Responder r) { responder() = std::move(r); }
+void SetResponder(Responder r) {
+    responder() = std::move(r);
+}
 
 Answer Show(const QString& text, Style style) {
     if (responder()) return responder()(text, style);
@@ -57,7 +59,7 @@ Answer Show(const QString& text, Style style) {
     case QMessageBox::Cancel:
         return Answer::Cancel;
     default:
-        return style == Style::SaveQuestion ? Answer::Cancel
+        return style == Style::SaveQuestion                               ? Answer::Cancel
                : (style == Style::ReplaceFile || style == Style::Confirm) ? Answer::No
                                                                           : Answer::Ok;
     }

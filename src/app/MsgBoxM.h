@@ -7,11 +7,11 @@
 namespace MsgBoxM {
 
 enum class Style {
-    Critical,      // stop sign, OK
-    Information,   // information icon, OK
-    SaveQuestion,  // exclamation icon, Yes / No / Cancel, Yes the default
-    ReplaceFile,   // warning icon, Yes / No, No the default
-    Confirm,       // warning icon, Yes / No, Yes the default: before a destructive command
+    Critical,     // stop sign, OK
+    Information,  // information icon, OK
+    SaveQuestion, // exclamation icon, Yes / No / Cancel, Yes the default
+    ReplaceFile,  // warning icon, Yes / No, No the default
+    Confirm,      // warning icon, Yes / No, Yes the default: before a destructive command
 };
 
 enum class Answer { Ok, Yes, No, Cancel };

@@ -12,7 +12,9 @@ std::function<void(const QString&)>& opener() {
 }
 } // namespace
 
-void SetOpener(std::function<void(const QString&)> o) { opener() = std::move(o); }
+void SetOpener(std::function<void(const QString&)> o) {
+    opener() = std::move(o);
+}
 
 void OpenDocument(const QString& target) {
     if (opener()) {

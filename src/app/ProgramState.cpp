@@ -5,4 +5,6 @@ ProgramState& State() {
     return state;
 }
 
-void ResetState() { State() = ProgramState{}; }
+void ResetState() {
+    State() = ProgramState{};
+}

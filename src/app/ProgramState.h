@@ -12,9 +12,15 @@ struct ProgramState {
 
 // The state every window and command works on.
 ProgramState& State();
-inline KrossDocument& Doc() { return State().doc; }
-inline Settings& Opt() { return State().settings; }
-inline InterfaceTexts& Lang() { return State().texts; }
+inline KrossDocument& Doc() {
+    return State().doc;
+}
+inline Settings& Opt() {
+    return State().settings;
+}
+inline InterfaceTexts& Lang() {
+    return State().texts;
+}
 
 // Back to a fresh start (used before the main window is created, and by tests).
 void ResetState();

@@ -12,9 +12,12 @@ int32_t ConfirmSaveChanges() {
     auto& d = Doc();
     if (!d.Modified) return 0;
     std::string question;
-    if (d.AppMode == Mode::Authoring || d.AppMode == Mode::BareAuthoring) question = Lang().LangSaveKrossPrompt;
-    else if (d.AppMode == Mode::SolveBare || d.AppMode == Mode::Solve) question = Lang().LangSaveAnswersPrompt;
-    else return 0;
+    if (d.AppMode == Mode::Authoring || d.AppMode == Mode::BareAuthoring)
+        question = Lang().LangSaveKrossPrompt;
+    else if (d.AppMode == Mode::SolveBare || d.AppMode == Mode::Solve)
+        question = Lang().LangSaveAnswersPrompt;
+    else
+        return 0;
     switch (MsgBoxM::Show(Q(question), MsgBoxM::Style::SaveQuestion)) {
     case MsgBoxM::Answer::Yes:
         if (MainForm()) MainForm()->FileSave_Click();

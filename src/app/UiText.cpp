@@ -8,17 +8,25 @@ QString Q(std::string_view cp1251) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string Cp(const QString& text) { return Cp1251::FromUtf8Lossy(text.toUtf8().toStdString()); }
+std::string Cp(const QString& text) {
+    return Cp1251::FromUtf8Lossy(text.toUtf8().toStdString());
+}
 
 std::optional<std::string> CpExact(const QString& text) {
     return Cp1251::FromUtf8(text.toUtf8().toStdString());
 }
 
-bool FitsCp1251(const QString& text) { return CpExact(text).has_value(); }
+bool FitsCp1251(const QString& text) {
+    return CpExact(text).has_value();
+}
 
-QString QPath(const std::string& path) { return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())); }
+QString QPath(const std::string& path) {
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+}
 
-std::string NativePath(const QString& path) { return path.toUtf8().toStdString(); }
+std::string NativePath(const QString& path) {
+    return path.toUtf8().toStdString();
+}
 
 QString Plain(const QString& caption) {
     QString out;

@@ -15,7 +15,9 @@ Responder& responder() {
 }
 } // namespace
 
-void SetResponder(Responder r) { responder() = std::move(r); }
+void SetResponder(Responder r) {
+    responder() = std::move(r);
+}
 
 QStringList NameFilters(const std::string& filter) {
     QStringList parts;
@@ -31,9 +33,11 @@ QStringList NameFilters(const std::string& filter) {
         QString description = parts[i];
         // The description usually repeats its patterns in parentheses; the dialog takes them from there.
         const qsizetype open = description.lastIndexOf(QLatin1Char('('));
-        if (open > 0 && description.endsWith(QLatin1Char(')'))) description = description.left(open).trimmed();
+        if (open > 0 && description.endsWith(QLatin1Char(')')))
+            description = description.left(open).trimmed();
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (auto& p : patterns) p = p.trimmed();
+        for (auto& p : patterns)
+            p = p.trimmed();
         filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
     }
     return filters;

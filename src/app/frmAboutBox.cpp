@@ -9,7 +9,8 @@
 
 frmAboutBox::frmAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAboutBox");
-    setWindowTitle(Plain(Q(Lang().Captions[24])).isEmpty() ? QStringLiteral("Gridmora") : Plain(Q(Lang().Captions[24])));
+    setWindowTitle(Plain(Q(Lang().Captions[24])).isEmpty() ? QStringLiteral("Gridmora")
+                                                           : Plain(Q(Lang().Captions[24])));
     auto* layout = new QVBoxLayout(this);
     auto* name = new QLabel(QStringLiteral("<h2>Gridmora</h2>"), this);
     name->setObjectName("lblName");

@@ -22,11 +22,15 @@ constexpr Place kChSimmetrija{80, 49}, kLblStatistika{80, 24}, kLblSlov{100, 16}
     kLblVertikal{256, 16}, kLblVopros1{272, 120}, kLblVoprosOtvet{392, 40, 142}, kTxtVoprosOtvet{410, 24},
     kLblOtvet{440, 16}, kTxtOtvet{458, 24};
 
-void place(QWidget* w, const Place& p) { w->setGeometry(8, p.y, p.w, p.h); }
+void place(QWidget* w, const Place& p) {
+    w->setGeometry(8, p.y, p.w, p.h);
+}
 
 } // namespace
 
-frmForma* MainForm() { return g_mainForm; }
+frmForma* MainForm() {
+    return g_mainForm;
+}
 
 FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::ClickFocus);
@@ -123,17 +127,19 @@ void frmForma::buildMenus() {
     KrossOpen = item(Kross, "KrossOpen", "&Open...", {}, true, &frmForma::KrossOpen_Click);
     KrossChange = item(Kross, "KrossChange", "&Change...", {}, false, &frmForma::KrossChange_Click);
     KrossAbout = item(Kross, "KrossAbout", "&Properties...", {}, false, &frmForma::KrossAbout_Click);
-    KrossFoundWord =
-        item(Kross, "KrossFoundWord", "&Find word...", QKeySequence("F4"), false, &frmForma::KrossFoundWord_Click);
-    KrossDelOtwet =
-        item(Kross, "KrossDelOtwet", "&Delete answer", QKeySequence("F8"), false, &frmForma::KrossDelOtwet_Click);
-    KrossCopyWord = item(Kross, "KrossCopyWord", "&HTML export...", {}, false, &frmForma::KrossCopyWord_Click);
+    KrossFoundWord = item(Kross, "KrossFoundWord", "&Find word...", QKeySequence("F4"), false,
+                          &frmForma::KrossFoundWord_Click);
+    KrossDelOtwet = item(Kross, "KrossDelOtwet", "&Delete answer", QKeySequence("F8"), false,
+                         &frmForma::KrossDelOtwet_Click);
+    KrossCopyWord =
+        item(Kross, "KrossCopyWord", "&HTML export...", {}, false, &frmForma::KrossCopyWord_Click);
 
     Options = bar->addMenu("&Options");
     Options->setObjectName("Options");
-    OptionsRazmerKF =
-        item(Options, "OptionsRazmerKF", "&Cell size and fonts...", {}, false, &frmForma::OptionsRazmerKF_Click);
-    OptionsLanguage = item(Options, "OptionsLanguage", "Language: ", {}, true, &frmForma::OptionsLanguage_Click);
+    OptionsRazmerKF = item(Options, "OptionsRazmerKF", "&Cell size and fonts...", {}, false,
+                           &frmForma::OptionsRazmerKF_Click);
+    OptionsLanguage =
+        item(Options, "OptionsLanguage", "Language: ", {}, true, &frmForma::OptionsLanguage_Click);
     OptionsSep = Options->addSeparator();
     for (int i = 0; i < 2; ++i) {
         auto* a = Options->addAction(i == 0 ? "C&lassic" : "&Arabic");
@@ -145,7 +151,8 @@ void frmForma::buildMenus() {
 
     Help = bar->addMenu("&Help");
     Help->setObjectName("Help");
-    HelpCallHelp = item(Help, "HelpCallHelp", "&Contents", QKeySequence("F1"), true, &frmForma::HelpCallHelp_Click);
+    HelpCallHelp =
+        item(Help, "HelpCallHelp", "&Contents", QKeySequence("F1"), true, &frmForma::HelpCallHelp_Click);
     HelpAbout = item(Help, "HelpAbout", "&About...", {}, true, &frmForma::HelpAbout_Click);
 }
 
@@ -230,17 +237,25 @@ void frmForma::buildPanel() {
     txtOtvet->KeyPress = [this](char32_t ch) { return txtOtvet_KeyPress(ch); };
 }
 
-int frmForma::ScaleWidth() const { return client_->width(); }
-int frmForma::ScaleHeight() const { return client_->height(); }
+int frmForma::ScaleWidth() const {
+    return client_->width();
+}
+int frmForma::ScaleHeight() const {
+    return client_->height();
+}
 
 void frmForma::closeEvent(QCloseEvent* e) {
     bool cancel = false;
     Form_Unload(cancel);
-    if (cancel) e->ignore();
-    else e->accept();
+    if (cancel)
+        e->ignore();
+    else
+        e->accept();
 }
 
-void frmForma::resizeEvent(QResizeEvent* e) { QMainWindow::resizeEvent(e); }
+void frmForma::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+}
 
 bool frmForma::eventFilter(QObject* watched, QEvent* e) {
     if (watched == client_ && e->type() == QEvent::Resize) Form_Resize();

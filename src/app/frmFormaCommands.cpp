@@ -10,35 +10,39 @@
 #include "app/frmAboutBox.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
+#include "basics/NumberText.h"
 #include "display/ProkrutkaM.h"
 #include "display/ShowSlovoM.h"
-#include "document/frmFindWord.h"
 #include "display/frmRazKletok.h"
-#include "document/frmAbout.h"
-#include "document/frmChange.h"
-#include "document/frmRazmer.h"
-#include "export/CopyKrossMUi.h"
-#include "grid/AddSlovoMUi.h"
-#include "grid/AnalizReshotkiMUi.h"
-#include "grid/LoadReshotkiMUi.h"
-#include "grid/NewPoleM.h"
-#include "grid/FieldGeometry.h"
-#include "grid/PoleMouseUpM.h"
-#include "lang/frmLang.h"
-#include "solve/SolveRules.h"
-#include "basics/NumberText.h"
 #include "document/OpenKrossMUi.h"
 #include "document/OpenOtvetyMUi.h"
 #include "document/SaveKrossMUi.h"
 #include "document/SaveOtvetyMUi.h"
+#include "document/frmAbout.h"
+#include "document/frmChange.h"
+#include "document/frmFindWord.h"
+#include "document/frmRazmer.h"
+#include "export/CopyKrossMUi.h"
+#include "grid/AddSlovoMUi.h"
+#include "grid/AnalizReshotkiMUi.h"
+#include "grid/FieldGeometry.h"
+#include "grid/LoadReshotkiMUi.h"
+#include "grid/NewPoleM.h"
+#include "grid/PoleMouseUpM.h"
+#include "lang/frmLang.h"
 #include "solve/ProverkaOtvetaMUi.h"
 #include "solve/SelVoprosMUi.h"
+#include "solve/SolveRules.h"
 #include "solve/VvodOtvetaMUi.h"
 
 namespace {
 
-bool authoringMode(int32_t m) { return m == Mode::Authoring || m == Mode::BareAuthoring; }
-bool solvingMode(int32_t m) { return m == Mode::SolveBare || m == Mode::Solve; }
+bool authoringMode(int32_t m) {
+    return m == Mode::Authoring || m == Mode::BareAuthoring;
+}
+bool solvingMode(int32_t m) {
+    return m == Mode::SolveBare || m == Mode::Solve;
+}
 
 // A crossword with answers needs a name and an author before it is saved.
 bool hasNameAndAuthor(frmForma& f) {
@@ -61,11 +65,15 @@ void frmForma::FileSave_Click() {
     const auto& d = Doc();
     if (authoringMode(d.AppMode)) {
         if (!hasNameAndAuthor(*this)) return;
-        if (!d.KrossFile.empty()) SaveKrossM::WriteKross(d.KrossFile);
-        else SaveKrossM::SaveKrossAs();
+        if (!d.KrossFile.empty())
+            SaveKrossM::WriteKross(d.KrossFile);
+        else
+            SaveKrossM::SaveKrossAs();
     } else if (solvingMode(d.AppMode)) {
-        if (!d.OtvFile.empty()) SaveOtvetyM::WriteOtvety(d.OtvFile);
-        else SaveOtvetyM::SaveOtvetyAs();
+        if (!d.OtvFile.empty())
+            SaveOtvetyM::WriteOtvety(d.OtvFile);
+        else
+            SaveOtvetyM::SaveOtvetyAs();
     }
 }
 
@@ -79,7 +87,9 @@ void frmForma::FileSaveAs_Click() {
     }
 }
 
-void frmForma::FileExit_Click() { close(); }
+void frmForma::FileExit_Click() {
+    close();
+}
 
 void frmForma::Form_Unload(bool& cancel) {
     if (SaveFileINIM::ConfirmSaveChanges() == 1) {
@@ -128,7 +138,9 @@ void frmForma::KrossAbout_Click() {
     dialog.exec();
 }
 
-void frmForma::KrossFoundWord_Click() { frmFindWord::ShowWindow(this); }
+void frmForma::KrossFoundWord_Click() {
+    frmFindWord::ShowWindow(this);
+}
 
 void frmForma::KrossDelOtwet_Click() {
     auto& d = Doc();
@@ -149,7 +161,9 @@ void frmForma::KrossDelOtwet_Click() {
     }
 }
 
-void frmForma::KrossCopyWord_Click() { CopyKrossM::ExportHtml(); }
+void frmForma::KrossCopyWord_Click() {
+    CopyKrossM::ExportHtml();
+}
 
 void frmForma::OptionsRazmerKF_Click() {
     frmRazKletok dialog(this);
@@ -168,7 +182,8 @@ void frmForma::OptionsStyle_Click(int index) {
         OptionsStyle[static_cast<size_t>(index)]->setChecked(true); // the menu unchecks on a click
         return;
     }
-    if (o.StyleIndex >= 0 && o.StyleIndex <= 1) OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(false);
+    if (o.StyleIndex >= 0 && o.StyleIndex <= 1)
+        OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(false);
     OptionsStyle[static_cast<size_t>(index)]->setChecked(true);
     o.StyleIndex = index;
     if (solvingMode(d.AppMode)) {
@@ -199,11 +214,15 @@ void frmForma::picControl_GotFocus() {
 
 void frmForma::picPole_GotFocus() {
     const auto& d = Doc();
-    if (d.AppMode == Mode::Authoring && d.NoAnswers == 0) txtVoprosOtvet->setFocus();
-    else if (solvingMode(d.AppMode)) txtOtvet->setFocus();
+    if (d.AppMode == Mode::Authoring && d.NoAnswers == 0)
+        txtVoprosOtvet->setFocus();
+    else if (solvingMode(d.AppMode))
+        txtOtvet->setFocus();
 }
 
-void frmForma::picPole_MouseDown(Qt::MouseButton, double, double) { FieldPressed = 1; }
+void frmForma::picPole_MouseDown(Qt::MouseButton, double, double) {
+    FieldPressed = 1;
+}
 
 void frmForma::picPole_MouseUp(Qt::MouseButton, double x, double y) {
     const int32_t m = Doc().AppMode;
@@ -245,21 +264,27 @@ bool frmForma::txtVoprosOtvet_KeyDown(int key) {
     if (key != TextBox::Enter) return false;
     const auto& d = Doc();
     if (!txtVoprosOtvet->text().isEmpty() && d.CurNumber != 0 && d.AppMode == Mode::Authoring) {
-        if (!txtOtvet->text().isEmpty()) AddSlovoM::AddWord();
-        else txtOtvet->setFocus();
+        if (!txtOtvet->text().isEmpty())
+            AddSlovoM::AddWord();
+        else
+            txtOtvet->setFocus();
     }
     return true;
 }
 
-bool frmForma::txtOtvet_KeyPress(char32_t ch) { return ch != U' '; }
+bool frmForma::txtOtvet_KeyPress(char32_t ch) {
+    return ch != U' ';
+}
 
 bool frmForma::txtOtvet_KeyDown(int key) {
     if (key != TextBox::Enter) return false;
     auto& d = Doc();
     if (d.AppMode == Mode::Authoring) {
         if (d.CurNumber != 0) {
-            if (!txtVoprosOtvet->text().isEmpty()) AddSlovoM::AddWord();
-            else txtVoprosOtvet->setFocus();
+            if (!txtVoprosOtvet->text().isEmpty())
+                AddSlovoM::AddWord();
+            else
+                txtVoprosOtvet->setFocus();
         }
         return true;
     }
@@ -284,8 +309,10 @@ bool frmForma::txtOtvet_KeyDown(int key) {
             }
         }
     } else {
-        if (v == 0) ProverkaOtvetaM::CheckAnswer(t);
-        else if (v >= 1 && v <= d.NumberCount) SelVoprosM::SelectClue(v);
+        if (v == 0)
+            ProverkaOtvetaM::CheckAnswer(t);
+        else if (v >= 1 && v <= d.NumberCount)
+            SelVoprosM::SelectClue(v);
     }
     return true;
 }
@@ -305,6 +332,10 @@ void frmForma::Form_Resize() {
     ProkrutkaM::UpdateScrollBars();
 }
 
-void frmForma::HScroll1_Change() { picPole->move(-HScroll1->value(), picPole->y()); }
+void frmForma::HScroll1_Change() {
+    picPole->move(-HScroll1->value(), picPole->y());
+}
 
-void frmForma::VScroll1_Change() { picPole->move(picPole->x(), -VScroll1->value()); }
+void frmForma::VScroll1_Change() {
+    picPole->move(picPole->x(), -VScroll1->value());
+}

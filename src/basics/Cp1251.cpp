@@ -29,23 +29,25 @@ struct CaseTables {
             upper[low] = static_cast<unsigned char>(up);
             lower[up] = static_cast<unsigned char>(low);
         };
-        for (int i = 0; i < 26; ++i) pair('A' + i, 'a' + i);
-        for (int i = 0; i < 32; ++i) pair(0xC0 + i, 0xE0 + i); // А..Я / а..я
-        pair(0xA8, 0xB8);                                      // Ё ё
-        pair(0x80, 0x90);                                      // Ђ ђ
-        pair(0x81, 0x83);                                      // Ѓ ѓ
-        pair(0x8A, 0x9A);                                      // Љ љ
-        pair(0x8C, 0x9C);                                      // Њ њ
-        pair(0x8D, 0x9D);                                      // Ќ ќ
-        pair(0x8E, 0x9E);                                      // Ћ ћ
-        pair(0x8F, 0x9F);                                      // Џ џ
-        pair(0xA1, 0xA2);                                      // Ў ў
-        pair(0xA3, 0xBC);                                      // Ј ј
-        pair(0xA5, 0xB4);                                      // Ґ ґ
-        pair(0xAA, 0xBA);                                      // Є є
-        pair(0xAF, 0xBF);                                      // Ї ї
-        pair(0xB2, 0xB3);                                      // І і
-        pair(0xBD, 0xBE);                                      // Ѕ ѕ
+        for (int i = 0; i < 26; ++i)
+            pair('A' + i, 'a' + i);
+        for (int i = 0; i < 32; ++i)
+            pair(0xC0 + i, 0xE0 + i); // А..Я / а..я
+        pair(0xA8, 0xB8);             // Ё ё
+        pair(0x80, 0x90);             // Ђ ђ
+        pair(0x81, 0x83);             // Ѓ ѓ
+        pair(0x8A, 0x9A);             // Љ љ
+        pair(0x8C, 0x9C);             // Њ њ
+        pair(0x8D, 0x9D);             // Ќ ќ
+        pair(0x8E, 0x9E);             // Ћ ћ
+        pair(0x8F, 0x9F);             // Џ џ
+        pair(0xA1, 0xA2);             // Ў ў
+        pair(0xA3, 0xBC);             // Ј ј
+        pair(0xA5, 0xB4);             // Ґ ґ
+        pair(0xAA, 0xBA);             // Є є
+        pair(0xAF, 0xBF);             // Ї ї
+        pair(0xB2, 0xB3);             // І і
+        pair(0xBD, 0xBE);             // Ѕ ѕ
     }
 };
 constexpr CaseTables kCase;
@@ -119,7 +121,8 @@ std::optional<unsigned char> FromUnicode(char32_t u) {
 std::string ToUtf8(std::string_view cp1251) {
     std::string out;
     out.reserve(cp1251.size() * 2);
-    for (char c : cp1251) appendUtf8(out, ToUnicode(static_cast<unsigned char>(c)));
+    for (char c : cp1251)
+        appendUtf8(out, ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -148,18 +151,24 @@ std::string FromUtf8Lossy(std::string_view utf8) {
     return out;
 }
 
-unsigned char ToUpper(unsigned char c) { return kCase.upper[c]; }
-unsigned char ToLower(unsigned char c) { return kCase.lower[c]; }
+unsigned char ToUpper(unsigned char c) {
+    return kCase.upper[c];
+}
+unsigned char ToLower(unsigned char c) {
+    return kCase.lower[c];
+}
 
 std::string ToUpper(std::string_view s) {
     std::string out(s);
-    for (auto& c : out) c = static_cast<char>(kCase.upper[static_cast<unsigned char>(c)]);
+    for (auto& c : out)
+        c = static_cast<char>(kCase.upper[static_cast<unsigned char>(c)]);
     return out;
 }
 
 std::string ToLower(std::string_view s) {
     std::string out(s);
-    for (auto& c : out) c = static_cast<char>(kCase.lower[static_cast<unsigned char>(c)]);
+    for (auto& c : out)
+        c = static_cast<char>(kCase.lower[static_cast<unsigned char>(c)]);
     return out;
 }
 

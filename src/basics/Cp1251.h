@@ -30,7 +30,11 @@ std::string ToUpper(std::string_view s);
 std::string ToLower(std::string_view s);
 
 // Code of a character as an int 0..255.
-inline int Code(char c) { return static_cast<unsigned char>(c); }
-inline char Char(int code) { return static_cast<char>(static_cast<unsigned char>(code)); }
+inline int Code(char c) {
+    return static_cast<unsigned char>(c);
+}
+inline char Char(int code) {
+    return static_cast<char>(static_cast<unsigned char>(code));
+}
 
 } // namespace Cp1251

@@ -7,7 +7,9 @@
 namespace NumberText {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // The text with every blank removed, up to the first character that is neither blank nor able to
 // continue a number is kept as is; callers scan from the front.
@@ -21,9 +23,12 @@ std::string withoutBlanks(std::string_view text) {
 
 int digitValue(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -127,9 +132,13 @@ std::optional<int32_t> RoundToInt32(double v) {
     return static_cast<int32_t>(r);
 }
 
-std::optional<int32_t> LeadingInt32(std::string_view text) { return RoundToInt32(LeadingValue(text)); }
+std::optional<int32_t> LeadingInt32(std::string_view text) {
+    return RoundToInt32(LeadingValue(text));
+}
 
-std::string Plain(int64_t v) { return std::to_string(v); }
+std::string Plain(int64_t v) {
+    return std::to_string(v);
+}
 
 std::string Signed(int64_t v) {
     std::string s = v >= 0 ? std::string(1, ' ') : std::string();
@@ -137,7 +146,9 @@ std::string Signed(int64_t v) {
     return s;
 }
 
-std::string NumberLine(int64_t v) { return Signed(v) + " "; }
+std::string NumberLine(int64_t v) {
+    return Signed(v) + " ";
+}
 
 void AppendNumberLine(std::string& out, int64_t v) {
     out.append(NumberLine(v));

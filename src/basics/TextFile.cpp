@@ -52,7 +52,7 @@ Error ReadAll(const std::string& path, std::string& out, size_t maxBytes) {
     out.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return fromErrno(errno);
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
         return Error::Other;
@@ -88,13 +88,13 @@ Error ReadAll(const std::string& path, std::string& out, size_t maxBytes) {
 }
 
 Error WriteAll(const std::string& path, std::string_view bytes) {
-    struct stat st{};
+    struct stat st {};
     bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return Error::Access;
     // A file without any write permission is read-only for everybody, the administrator included.
     if (exists && (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0)) return Error::Access;
     const std::string folder = folderOf(path);
-    struct stat fst{};
+    struct stat fst {};
     if (::stat(folder.c_str(), &fst) != 0) return Error::Other; // no such folder: a write error, not access
     if (::access(folder.c_str(), W_OK) != 0) return Error::Access;
 
@@ -102,8 +102,15 @@ Error WriteAll(const std::string& path, std::string_view bytes) {
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) return fromErrno(errno) == Error::Access ? Error::Access : Error::Other;
     bool ok = writeFully(fd, bytes) && ::fsync(fd) == 0;
-    if (exists) ::fchmod(fd, st.st_mode & 07777);
-    else ::fchmod(fd, 0644 & ~[] { mode_t m = ::umask(0); ::umask(m); return m; }());
+    if (exists)
+        ::fchmod(fd, st.st_mode & 07777);
+    else
+        ::fchmod(
+            fd, 0644 & ~[] {
+                mode_t m = ::umask(0);
+                ::umask(m);
+                return m;
+            }());
     ok = (::close(fd) == 0) && ok;
     if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
         ::unlink(tmp.c_str());
@@ -113,7 +120,7 @@ Error WriteAll(const std::string& path, std::string_view bytes) {
 }
 
 bool Exists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
@@ -122,7 +129,9 @@ std::string FileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool FileNameHasDot(const std::string& path) { return FileNameOf(path).find('.') != std::string::npos; }
+bool FileNameHasDot(const std::string& path) {
+    return FileNameOf(path).find('.') != std::string::npos;
+}
 
 std::vector<std::string_view> SplitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
@@ -152,7 +161,8 @@ bool LineReader::Next(std::string& line) {
 }
 
 void FieldReader::skipBlanks() {
-    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t'))
+        ++pos_;
 }
 
 void FieldReader::skipLineEnd() {
@@ -162,8 +172,10 @@ void FieldReader::skipLineEnd() {
 
 void FieldReader::finishField() {
     skipBlanks();
-    if (pos_ < s_.size() && s_[pos_] == ',') ++pos_;
-    else skipLineEnd();
+    if (pos_ < s_.size() && s_[pos_] == ',')
+        ++pos_;
+    else
+        skipLineEnd();
 }
 
 bool FieldReader::Text(std::string& out) {
@@ -176,15 +188,19 @@ bool FieldReader::Text(std::string& out) {
         out.assign(s_.substr(pos_ + 1, close - pos_ - 1));
         pos_ = close < s_.size() ? close + 1 : close;
         // Anything between the closing quote and the delimiter is dropped.
-        while (pos_ < s_.size() && s_[pos_] != ',' && s_[pos_] != '\r' && s_[pos_] != '\n') ++pos_;
+        while (pos_ < s_.size() && s_[pos_] != ',' && s_[pos_] != '\r' && s_[pos_] != '\n')
+            ++pos_;
         finishField();
         return true;
     }
     size_t start = pos_;
-    while (pos_ < s_.size() && s_[pos_] != ',' && s_[pos_] != '\r' && s_[pos_] != '\n') ++pos_;
+    while (pos_ < s_.size() && s_[pos_] != ',' && s_[pos_] != '\r' && s_[pos_] != '\n')
+        ++pos_;
     out.assign(s_.substr(start, pos_ - start));
-    if (pos_ < s_.size() && s_[pos_] == ',') ++pos_;
-    else skipLineEnd();
+    if (pos_ < s_.size() && s_[pos_] == ',')
+        ++pos_;
+    else
+        skipLineEnd();
     return true;
 }
 
@@ -205,7 +221,8 @@ bool FieldReader::RestOfLine(std::string& out) {
     out.clear();
     if (pos_ >= s_.size()) return false;
     size_t start = pos_;
-    while (pos_ < s_.size() && s_[pos_] != '\r' && s_[pos_] != '\n') ++pos_;
+    while (pos_ < s_.size() && s_[pos_] != '\r' && s_[pos_] != '\n')
+        ++pos_;
     out.assign(s_.substr(start, pos_ - start));
     skipLineEnd();
     return true;

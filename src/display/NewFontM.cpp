@@ -51,7 +51,8 @@ void BuildDigitStrips() {
         for (int32_t y = 0; y < strip.Height; ++y)
             for (int32_t x = 0; x < strip.Width; ++x) {
                 const uint32_t p = strip.At(x, y); // 0xRRGGBB
-                const int32_t bgr = static_cast<int32_t>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
+                const int32_t bgr =
+                    static_cast<int32_t>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF));
                 s.FillBox(x, y, x, y, bgr);
             }
     }

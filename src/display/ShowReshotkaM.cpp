@@ -19,8 +19,10 @@ void RedrawGrid() {
     ProkrutkaM::UpdateScrollBars();
     f->HScroll1->setValue(0);
     f->VScroll1->setValue(0);
-    if (d.AppMode == Mode::SolveBare) ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
-    else if (d.AppMode == Mode::Solve) ShowVoprosM::ShowCrossingClues(d.CurNumber, d.CurDownNumber);
+    if (d.AppMode == Mode::SolveBare)
+        ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+    else if (d.AppMode == Mode::Solve)
+        ShowVoprosM::ShowCrossingClues(d.CurNumber, d.CurDownNumber);
 }
 
 } // namespace ShowReshotkaM

@@ -16,7 +16,8 @@ namespace {
 const QString& letterText(int32_t code) {
     static const std::array<QString, 256> texts = [] {
         std::array<QString, 256> t;
-        for (int c = 0; c < 256; ++c) t[static_cast<size_t>(c)] = Q(std::string(1, Cp1251::Char(c)));
+        for (int c = 0; c < 256; ++c)
+            t[static_cast<size_t>(c)] = Q(std::string(1, Cp1251::Char(c)));
         return t;
     }();
     return texts[static_cast<size_t>(code & 0xFF)];
@@ -33,7 +34,8 @@ void DrawNumber(int32_t x, int32_t y, int32_t number, Surface& surface) {
     const int32_t w = 5 * size;
     for (size_t i = 0; i < digits.size(); ++i) {
         const int32_t v = digits[i] - '0';
-        surface.CopyFrom(strip, v * w + offset, 0, w, strip.Height(), x + 2 + static_cast<int32_t>(i) * w, y + 2);
+        surface.CopyFrom(strip, v * w + offset, 0, w, strip.Height(), x + 2 + static_cast<int32_t>(i) * w,
+                         y + 2);
     }
 }
 
@@ -75,7 +77,8 @@ void DrawWord(int32_t n, int32_t d, int32_t fillColor) {
         // Bring the word's end into view: the right and bottom edges of the last cell drawn.
         const int32_t right = d == 0 ? left : left + cs;
         const int32_t bottom = d == 0 ? top + cs : top;
-        const int viewBottom = f->picControl->height() - (f->HScroll1->isVisible() ? f->HScroll1->height() : 0);
+        const int viewBottom =
+            f->picControl->height() - (f->HScroll1->isVisible() ? f->HScroll1->height() : 0);
         const int viewRight = f->picControl->width() - (f->VScroll1->isVisible() ? f->VScroll1->width() : 0);
         if (f->VScroll1->isVisible()) {
             const int u = bottom - viewBottom;

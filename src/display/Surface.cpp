@@ -4,12 +4,18 @@
 #include <QPainter>
 #include <algorithm>
 
-QColor ToQColor(int32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor ToQColor(int32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
-int32_t FromQColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+int32_t FromQColor(const QColor& c) {
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
 
 namespace {
-QRgb toRgb(int32_t bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QRgb toRgb(int32_t bgr) {
+    return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 } // namespace
 
 Surface::Surface(int32_t background) : image_(1, 1, QImage::Format_RGB32), background_(background) {
@@ -126,7 +132,8 @@ const Surface::Glyph& Surface::glyph(const QString& s) const {
     const QRect box = fm.boundingRect(s);
     // The image spans the text box plus whatever the glyphs overhang (italics, large fonts).
     const int left = std::min(0, box.left()), right = std::max(g.advance, box.right() + 1);
-    const int top = std::min(0, box.top() + g.ascent), bottom = std::max(fm.height(), box.bottom() + 1 + g.ascent);
+    const int top = std::min(0, box.top() + g.ascent),
+              bottom = std::max(fm.height(), box.bottom() + 1 + g.ascent);
     QImage img(std::max(1, right - left), std::max(1, bottom - top), QImage::Format_ARGB32_Premultiplied);
     img.setDotsPerMeterX(image_.dotsPerMeterX());
     img.setDotsPerMeterY(image_.dotsPerMeterY());
@@ -142,7 +149,9 @@ const Surface::Glyph& Surface::glyph(const QString& s) const {
     return *glyphs_.insert(s, std::move(g));
 }
 
-int Surface::TextWidth(const QString& s) const { return glyph(s).advance; }
+int Surface::TextWidth(const QString& s) const {
+    return glyph(s).advance;
+}
 
 int Surface::TextHeight(const QString&) const {
     if (fontHeight_ < 0) fontHeight_ = QFontMetrics(font_, &image_).height();
@@ -182,4 +191,6 @@ void Surface::DrawText(int x, int y, const QString& s) {
     changed(QRect(ox, oy, sw, sh));
 }
 
-bool Surface::SaveBmp(const QString& path) const { return image_.save(path, "BMP"); }
+bool Surface::SaveBmp(const QString& path) const {
+    return image_.save(path, "BMP");
+}

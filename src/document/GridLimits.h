@@ -6,10 +6,10 @@
 
 namespace GridLimits {
 
-constexpr int64_t MaxSurfaceSide = 32767;          // pixels on either side of a drawing surface
+constexpr int64_t MaxSurfaceSide = 32767;              // pixels on either side of a drawing surface
 constexpr int64_t MaxSurfacePixels = int64_t{1} << 28; // 256 Mpixels = 1 GiB at 32 bits a pixel
-constexpr int64_t MaxCells = int64_t{1} << 22;     // 4,194,304 cells
-constexpr int64_t FieldExtra = 15;                 // the field is columns x cell size + 15 pixels wide
+constexpr int64_t MaxCells = int64_t{1} << 22;         // 4,194,304 cells
+constexpr int64_t FieldExtra = 15;                     // the field is columns x cell size + 15 pixels wide
 
 // True when a grid of w x h cells with the given cell size can be held and drawn.
 constexpr bool GridFits(int64_t w, int64_t h, int64_t cellSize) {
@@ -21,6 +21,8 @@ constexpr bool GridFits(int64_t w, int64_t h, int64_t cellSize) {
 }
 
 // True when a grid of w x h cells can be held at all (any cell size of 1 or more).
-constexpr bool GridSizeFits(int64_t w, int64_t h) { return GridFits(w, h, 1); }
+constexpr bool GridSizeFits(int64_t w, int64_t h) {
+    return GridFits(w, h, 1);
+}
 
 } // namespace GridLimits

@@ -47,13 +47,13 @@ class ClueTable {
 
 // Program modes.
 namespace Mode {
-constexpr int32_t None = 0;        // no crossword in work
-constexpr int32_t NewGrid = 2;     // drawing the grid of a new crossword
-constexpr int32_t Authoring = 3;   // entering answers and clues
-constexpr int32_t SolveBare = 4;   // solving a crossword stored without answers
-constexpr int32_t Solve = 5;       // solving a crossword stored with answers
-constexpr int32_t Incomplete = 6;  // a crossword was opened but an answer is missing
-constexpr int32_t OpenFailed = 7;  // opening a crossword file failed
+constexpr int32_t None = 0;          // no crossword in work
+constexpr int32_t NewGrid = 2;       // drawing the grid of a new crossword
+constexpr int32_t Authoring = 3;     // entering answers and clues
+constexpr int32_t SolveBare = 4;     // solving a crossword stored without answers
+constexpr int32_t Solve = 5;         // solving a crossword stored with answers
+constexpr int32_t Incomplete = 6;    // a crossword was opened but an answer is missing
+constexpr int32_t OpenFailed = 7;    // opening a crossword file failed
 constexpr int32_t BareAuthoring = 8; // grid and numbering of a crossword without answers
 } // namespace Mode
 

@@ -15,7 +15,9 @@
 
 namespace {
 // The number a size box holds: its leading decimal number (no number reads as 0).
-double boxNumber(const TextBox* box) { return NumberText::LeadingValue(Cp(box->text())); }
+double boxNumber(const TextBox* box) {
+    return NumberText::LeadingValue(Cp(box->text()));
+}
 } // namespace
 
 frmRazmer::frmRazmer(QWidget* parent) : QDialog(parent) {
@@ -81,7 +83,9 @@ void frmRazmer::textChanged() {
     kOK->setEnabled(boxNumber(txtX) > 0 && boxNumber(txtY) > 0 && !txtNameKross->text().isEmpty());
 }
 
-void frmRazmer::kNO_Click() { reject(); }
+void frmRazmer::kNO_Click() {
+    reject();
+}
 
 void frmRazmer::kOK_Click() {
     if (!kOK->isEnabled()) return;

@@ -24,8 +24,9 @@ void AddWord() {
         const StoreVerdict v = CheckStore(d, n, dir, answer);
         if (v.Kind == StoreCheck::Refused) return;
         if (v.Kind == StoreCheck::Conflict) {
-            const std::string text = Lang().LangLetterConflict + " " + std::string(1, Cp1251::Char(v.Conflict.Crossing)) +
-                                     ", " + std::string(1, Cp1251::Char(v.Conflict.Typed));
+            const std::string text = Lang().LangLetterConflict + " " +
+                                     std::string(1, Cp1251::Char(v.Conflict.Crossing)) + ", " +
+                                     std::string(1, Cp1251::Char(v.Conflict.Typed));
             MsgBoxM::Show(Q(text), MsgBoxM::Style::Critical);
             f->txtOtvet->setSelection(v.Conflict.Index, 1);
             return;

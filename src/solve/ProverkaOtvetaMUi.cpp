@@ -35,7 +35,8 @@ void CheckAnswer(const QString& text) {
         return;
     }
     if (left >= 1) {
-        if (const auto next = NextUnsolvedNumber(d, n)) ShowVoprosM::ShowCrossingClues(next->first, next->second);
+        if (const auto next = NextUnsolvedNumber(d, n))
+            ShowVoprosM::ShowCrossingClues(next->first, next->second);
         return;
     }
     MsgBoxM::Show(Q(Lang().LangSolvedMsg), MsgBoxM::Style::Information);

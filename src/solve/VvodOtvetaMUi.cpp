@@ -18,7 +18,8 @@ void EnterAnswer(const QString& text) {
     const int32_t n = d.CurNumber, dir = d.CurDirection;
     const std::string typed = Cp(text);
     if (const auto clash = FindConflict(d, n, dir, typed)) {
-        const std::string msg = Lang().LangLetterConflict + " " + std::string(1, Cp1251::Char(clash->Crossing)) + ", " +
+        const std::string msg = Lang().LangLetterConflict + " " +
+                                std::string(1, Cp1251::Char(clash->Crossing)) + ", " +
                                 std::string(1, Cp1251::Char(clash->Typed));
         MsgBoxM::Show(Q(msg), MsgBoxM::Style::Critical);
         f->txtOtvet->setSelection(clash->Index, 1);

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string cp(std::string_view utf8) { return *Cp1251::FromUtf8(utf8); }
+std::string cp(std::string_view utf8) {
+    return *Cp1251::FromUtf8(utf8);
+}
 
 TEST(Cp1251, EveryByteRoundTripsThroughUnicode) {
     for (int c = 0; c < 256; ++c) {
@@ -46,7 +48,7 @@ TEST(Cp1251, CaseFolding) {
     struct Case {
         const char* lower;
         const char* upper;
-    } cases[] = {{"кот", "КОТ"}, {"ёж", "ЁЖ"}, {"abc", "ABC"}, {"їжак", "ЇЖАК"},
+    } cases[] = {{"кот", "КОТ"},       {"ёж", "ЁЖ"},         {"abc", "ABC"},    {"їжак", "ЇЖАК"},
                  {"ђџљњќћ", "ЂЏЉЊЌЋ"}, {"ўјґєіѕ", "ЎЈҐЄІЅ"}, {"1-2 ?", "1-2 ?"}};
     for (const auto& c : cases) {
         EXPECT_EQ(Cp1251::ToUpper(cp(c.lower)), cp(c.upper)) << c.lower;
@@ -64,13 +66,14 @@ TEST(NumberText, LeadingValue) {
         const char* text;
         double value;
     } cases[] = {
-        {"12", 12},       {"12abc", 12},     {"  7 ", 7},       {"-3", -3},        {"+4", 4},
-        {"1 2", 12},      {"\t5", 5},        {"", 0},           {"abc", 0},        {"x5", 0},
-        {"3.5", 3.5},     {".5", 0.5},       {"1e3", 1000},     {"2D2", 200},      {"1e", 1},
-        {"&HFF", 255},    {"&hff", 255},     {"&HFFFF", -1},    {"&H10000", 65536}, {"&HFFFFFFFF", -1},
-        {"&O17", 15},     {"&Z", 0},         {"-", 0},          {"ое", 0},         {" 3", 3},
+        {"12", 12},    {"12abc", 12}, {"  7 ", 7},    {"-3", -3},         {"+4", 4},
+        {"1 2", 12},   {"\t5", 5},    {"", 0},        {"abc", 0},         {"x5", 0},
+        {"3.5", 3.5},  {".5", 0.5},   {"1e3", 1000},  {"2D2", 200},       {"1e", 1},
+        {"&HFF", 255}, {"&hff", 255}, {"&HFFFF", -1}, {"&H10000", 65536}, {"&HFFFFFFFF", -1},
+        {"&O17", 15},  {"&Z", 0},     {"-", 0},       {"ое", 0},          {" 3", 3},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(NumberText::LeadingValue(c.text), c.value) << c.text;
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(NumberText::LeadingValue(c.text), c.value) << c.text;
 }
 
 TEST(NumberText, RoundingToInt32) {
@@ -93,7 +96,8 @@ TEST(NumberText, RoundingToInt32) {
         {"1e-999", 0},
         {"12abc", 12},
     };
-    for (const auto& c : cases) EXPECT_EQ(NumberText::LeadingInt32(c.text), c.value) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(NumberText::LeadingInt32(c.text), c.value) << c.text;
     EXPECT_EQ(NumberText::RoundToInt32(std::nan("")), std::nullopt);
 }
 
@@ -128,7 +132,8 @@ TEST(Arrays, InclusiveBoundsAndSafeAccess) {
     int sum = 0;
     for (int i = 0; i <= 4; ++i)
         for (int j = 0; j <= 2; ++j)
-            for (int k = 0; k <= 1; ++k) sum += a.Get(i, j, k);
+            for (int k = 0; k <= 1; ++k)
+                sum += a.Get(i, j, k);
     EXPECT_EQ(sum, 9);
     Array2<std::string> b(0, 1);
     b.Set(0, 1, "x");

@@ -415,7 +415,8 @@ TEST(LineCursor, SplitsLikeTheSharedLineSplitter) {
 
 TEST(KrossFileHostile, ATinyFileCannotDeclareMillionsOfNumbers) {
     // 2000 x 2000 cells would allow 4,000,000 numbers, but fifty bytes cannot describe them.
-    const std::string bytes = " 1 \r\nx\r\n 2000 \r\n 2000 \r\n 4000000 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n";
+    const std::string bytes =
+        " 1 \r\nx\r\n 2000 \r\n 2000 \r\n 4000000 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n";
     KrossDocument doc;
     doc.KrossName = "before";
     const auto r = OpenKrossM::ReadKrossText(bytes, doc, 0, "/x.krw");

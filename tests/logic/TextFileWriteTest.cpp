@@ -40,7 +40,7 @@ TEST_F(TextFileWrite, WritesAndReplacesKeepingThePermissions) {
     ASSERT_EQ(chmod(p.c_str(), 0640), 0);
     ASSERT_EQ(TextFile::WriteAll(p, "two\r\n"), TextFile::Error::None);
     EXPECT_EQ(read(p), "two\r\n");
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(stat(p.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(filesInFolder(), 1u); // no temporary file left behind
@@ -63,7 +63,7 @@ TEST_F(TextFileWrite, AFailureWhileWritingLeavesTheOldFile) {
     const auto p = path("full.krw");
     ASSERT_EQ(TextFile::WriteAll(p, "old contents"), TextFile::Error::None);
     // A file size limit makes the writes fail part-way, as a full disk does.
-    struct rlimit old{};
+    struct rlimit old {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
@@ -81,9 +81,14 @@ TEST(TextFileNames, TheFileNameAloneDecidesAboutTheExtension) {
     struct Case {
         const char* path;
         bool dot;
-    } cases[] = {{"/home/john.doe/puzzle", false}, {"/home/john/puzzle.krw", true}, {"puzzle", false},
-                 {"/a.b/c.d/e", false},          {"/x/.hidden", true},            {"", false}};
-    for (const auto& c : cases) EXPECT_EQ(TextFile::FileNameHasDot(c.path), c.dot) << c.path;
+    } cases[] = {{"/home/john.doe/puzzle", false},
+                 {"/home/john/puzzle.krw", true},
+                 {"puzzle", false},
+                 {"/a.b/c.d/e", false},
+                 {"/x/.hidden", true},
+                 {"", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TextFile::FileNameHasDot(c.path), c.dot) << c.path;
     EXPECT_EQ(TextFile::FileNameOf("/home/john.doe/puzzle"), "puzzle");
 }
 

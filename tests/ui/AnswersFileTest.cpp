@@ -38,7 +38,8 @@ TEST_F(AnswersFileTest, AuthorSaveReopenSolveSaveAnswersAndRestore) {
     const std::string otv = AppDir() + "Samples/progress.otv";
     EXPECT_EQ(Doc().OtvFile, otv);
     EXPECT_FALSE(Doc().Modified);
-    EXPECT_EQ(ReadFile(otv), "ring.krw\r\n" + cp("Тест") + "\r\n 0 \r\n 3 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n");
+    EXPECT_EQ(ReadFile(otv),
+              "ring.krw\r\n" + cp("Тест") + "\r\n 0 \r\n 3 \r\n 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n");
 
     // A fresh start: the answers bring their crossword back from the samples folder.
     form->close();
@@ -135,8 +136,8 @@ TEST_F(AnswersFileTest, BareGridAnswersKeepTheTypedWords) {
     Enter(QStringLiteral("кит"));
     const std::string otv = AppDir() + "Samples/bare.otv";
     SaveAnswers(otv);
-    EXPECT_EQ(ReadFile(otv), "bare.krw\r\n" + cp("Тест") + "\r\n 1 \r\n 3 \r\n 2 \r\n 1 \r\n 0 \r\n" + cp("КОТ") +
-                                 "\r\n 1 \r\n 1 \r\n" + cp("КИТ") + "\r\n");
+    EXPECT_EQ(ReadFile(otv), "bare.krw\r\n" + cp("Тест") + "\r\n 1 \r\n 3 \r\n 2 \r\n 1 \r\n 0 \r\n" +
+                                 cp("КОТ") + "\r\n 1 \r\n 1 \r\n" + cp("КИТ") + "\r\n");
     // Another crossword in between; the answers bring the bare grid back with its words.
     Plan({Answer::No});
     Author({".."});

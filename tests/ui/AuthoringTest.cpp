@@ -11,7 +11,9 @@ using MsgBoxM::Answer;
 // A ring: 1 across and 1 down from the corner, 2 down on the right, 3 across at the bottom.
 const std::vector<std::string> kRing = {"...", ".#.", "..."};
 
-int code(const char* utf8) { return Cp1251::Code((*Cp1251::FromUtf8(utf8))[0]); }
+int code(const char* utf8) {
+    return Cp1251::Code((*Cp1251::FromUtf8(utf8))[0]);
+}
 
 TEST_F(GridWindowTest, TheNumberedGridShowsTheFirstWordSelected) {
     Start();
@@ -23,7 +25,8 @@ TEST_F(GridWindowTest, TheNumberedGridShowsTheFirstWordSelected) {
     ASSERT_EQ(d.CurNumber, 1);
     EXPECT_EQ(d.CurDirection, 0);
     EXPECT_EQ(QApplication::focusWidget(), form->txtVoprosOtvet);
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(CellPixel(c, 0, 10, 3), SelectionColor) << c;
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(CellPixel(c, 0, 10, 3), SelectionColor) << c;
     EXPECT_EQ(CellPixel(0, 1, 1, 10), CellColor);
     EXPECT_EQ(CellPixel(1, 1, 1, 10), Colors::FieldBack); // a blocked cell is simply background
     // Outlines are black, shared by neighbouring cells.
@@ -63,8 +66,10 @@ TEST_F(GridWindowTest, ClueThenAnswerStoresTheWordAndMovesOn) {
     const int w = form->picPole->S.TextWidth(QStringLiteral("О"));
     bool inked = false, leftClean = true;
     for (int y = 2; y < 19; ++y) {
-        for (int x = 1; x < 18 - w - 1; ++x) leftClean &= CellPixel(1, 0, x, y) == CellColor;
-        for (int x = 18 - w; x < 18; ++x) inked |= CellPixel(1, 0, x, y) != CellColor;
+        for (int x = 1; x < 18 - w - 1; ++x)
+            leftClean &= CellPixel(1, 0, x, y) == CellColor;
+        for (int x = 18 - w; x < 18; ++x)
+            inked |= CellPixel(1, 0, x, y) != CellColor;
     }
     EXPECT_TRUE(inked);
     EXPECT_TRUE(leftClean);
@@ -74,7 +79,7 @@ TEST_F(GridWindowTest, ClueThenAnswerStoresTheWordAndMovesOn) {
     TypeEnter(form->txtVoprosOtvet, QStringLiteral("Дерево"));
     TypeEnter(form->txtOtvet, QStringLiteral("клён"));
     EXPECT_TRUE(d.ClueTexts.Get(1, 1, 1).empty()); // wrong length: ignored without a message
-    EXPECT_EQ(messages.size(), 1u);                 // only the grid-ready question
+    EXPECT_EQ(messages.size(), 1u);                // only the grid-ready question
     TypeEnter(form->txtOtvet, QStringLiteral("кол"));
     EXPECT_EQ(d.ClueTexts.Get(1, 1, 1), cp("КОЛ"));
     EXPECT_EQ(d.CurNumber, 2);
@@ -86,7 +91,7 @@ TEST_F(GridWindowTest, AClashingLetterIsRefusedAndSelected) {
     Author(kRing);
     TypeEnter(form->txtVoprosOtvet, QStringLiteral("a"));
     TypeEnter(form->txtOtvet, QStringLiteral("кот")); // 1 across; now 1 down is selected
-    ClickCell(1, 2);                                   // 3 across
+    ClickCell(1, 2);                                  // 3 across
     ASSERT_EQ(Doc().CurNumber, 3);
     TypeEnter(form->txtVoprosOtvet, QStringLiteral("b"));
     TypeEnter(form->txtOtvet, QStringLiteral("дом"));
@@ -112,7 +117,7 @@ TEST_F(GridWindowTest, AnEmptyAnswerRemovesTheWordButKeepsCrossingLetters) {
     TypeEnter(form->txtOtvet, QStringLiteral("кот")); // 1 across
     TypeEnter(form->txtVoprosOtvet, QStringLiteral("b"));
     TypeEnter(form->txtOtvet, QStringLiteral("кол")); // 1 down
-    ClickCell(1, 0);                                   // back to 1 across
+    ClickCell(1, 0);                                  // back to 1 across
     ASSERT_EQ(Doc().CurNumber, 1);
     ASSERT_EQ(Doc().CurDirection, 0);
     EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КОТ"));

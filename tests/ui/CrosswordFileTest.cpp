@@ -46,7 +46,8 @@ TEST_F(RingTest, ReplacingAnotherFileAsksAndNoWritesNothing) {
     form->FileSaveAs->trigger();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].style, MsgBoxM::Style::ReplaceFile);
-    EXPECT_EQ(messages[1].text, Plain(form->File->title()) + " " + QPath(other) + Q(Lang().LangOverwritePrompt));
+    EXPECT_EQ(messages[1].text,
+              Plain(form->File->title()) + " " + QPath(other) + Q(Lang().LangOverwritePrompt));
     EXPECT_EQ(ReadFile(other), "old");
     EXPECT_TRUE(Doc().KrossFile.empty());
     fileAnswers.push_back(QPath(other));
@@ -152,7 +153,8 @@ TEST_F(RingTest, ABareGridOpensInModeFourWithTheFirstWordSelected) {
     EXPECT_TRUE(d.ClueTexts.TwoDimensional());
     EXPECT_EQ(d.CurNumber, 1);
     EXPECT_EQ(d.CurDirection, 0);
-    EXPECT_EQ(form->windowTitle(), Plain(form->Kross->title()) + ": \"Тест\" (" + Q(Lang().LangText[4]) + ")");
+    EXPECT_EQ(form->windowTitle(),
+              Plain(form->Kross->title()) + ": \"Тест\" (" + Q(Lang().LangText[4]) + ")");
     EXPECT_FALSE(form->lblVopros[0]->isVisible());
     EXPECT_EQ(CellPixel(1, 0, 1, 10), SelectionColor);
 }

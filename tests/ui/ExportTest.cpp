@@ -253,7 +253,8 @@ TEST_F(ExportTest, AnUnwritableFileIsReportedAndNoPageClaimsSuccess) {
         Plan({Answer::Ok});
         Export(c.chosen);
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, fileCaption + " " + QPath(c.failing) + " " + (c.accessError ? access : write));
+        EXPECT_EQ(messages[0].text,
+                  fileCaption + " " + QPath(c.failing) + " " + (c.accessError ? access : write));
         EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
         const auto paths = CopyKrossM::DerivePaths(c.chosen);
         EXPECT_EQ(TextFile::Exists(paths.EmptyPicturePath), c.emptyPicture);

@@ -108,14 +108,16 @@ TEST_F(GridWindowTest, ClicksToggleCellsWithMirrorSymmetry) {
         int count = 0;
         for (int r = 0; r < k.h; ++r)
             for (int c = 0; c < k.w; ++c) {
-                const bool expected = std::find(k.marked.begin(), k.marked.end(), std::pair{c, r}) != k.marked.end();
+                const bool expected =
+                    std::find(k.marked.begin(), k.marked.end(), std::pair{c, r}) != k.marked.end();
                 EXPECT_EQ(Doc().Cell(c, r), expected ? 1 : 0) << c << "," << r;
                 EXPECT_EQ(CellPixel(c, r), expected ? Colors::Green : Colors::White) << c << "," << r;
                 count += Doc().Cell(c, r);
             }
         EXPECT_EQ(count, static_cast<int>(k.marked.size()));
         // Nothing beyond the grid: the spare column and row stay 0.
-        for (int c = 0; c <= k.w; ++c) EXPECT_EQ(Doc().Cell(c, k.h), 0);
+        for (int c = 0; c <= k.w; ++c)
+            EXPECT_EQ(Doc().Cell(c, k.h), 0);
     }
     // Green to white for all mirror images, even one that was white already.
     NewCrossword(15, 15);

@@ -36,7 +36,8 @@ class GridWindowTest : public WindowTest {
     }
     // A new crossword from an ASCII grid, analysed.
     void Author(const std::vector<std::string>& rows, bool bare = false) {
-        NewCrossword(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), QStringLiteral("Тест"), bare);
+        NewCrossword(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), QStringLiteral("Тест"),
+                     bare);
         DrawGrid(rows);
         GridReady();
     }

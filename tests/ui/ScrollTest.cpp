@@ -30,9 +30,8 @@ TEST_F(ScrollTest, BarsAppearOnlyWhenTheFieldDoesNotFit) {
     } cases[] = {
         {400, 300, false, false}, // exact fit
         {410, 290, true, true},   // 10 too wide and 10 shorter: the horizontal bar's height makes room short
-        {410, 200, true, false},
-        {300, 310, false, true},
-        {390, 310, true, true},   // the vertical bar takes 17 pixels of width
+        {410, 200, true, false},  {300, 310, false, true},
+        {390, 310, true, true}, // the vertical bar takes 17 pixels of width
         {100, 100, false, false},
     };
     for (const auto& c : cases) {

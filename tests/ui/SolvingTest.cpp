@@ -6,14 +6,18 @@ namespace {
 
 using MsgBoxM::Answer;
 
-int code(const char* utf8) { return Cp1251::Code((*Cp1251::FromUtf8(utf8))[0]); }
+int code(const char* utf8) {
+    return Cp1251::Code((*Cp1251::FromUtf8(utf8))[0]);
+}
 
 class SolvingTest : public RingTest {
   protected:
     // Authors the ring, saves it and opens it for solving.
     void OpenRing(int style = 0, bool bare = false) {
-        if (bare) Author(kRing, true);
-        else AuthorRing();
+        if (bare)
+            Author(kRing, true);
+        else
+            AuthorRing();
         const std::string path = AppDir() + (bare ? "bare.krw" : "ring.krw");
         if (bare) {
             fileAnswers.push_back(QPath(path));
@@ -37,7 +41,11 @@ TEST_F(SolvingTest, ALeadingNumberSelectsItsClues) {
         const char* typed;
         int across, down;
     } cases[] = {
-        {"3", 3, 0}, {"2abc", 0, 2}, {"-3", 0, 2}, {"99", 0, 2}, {"1234567890123456789012345678901234567890", 0, 2},
+        {"3", 3, 0},
+        {"2abc", 0, 2},
+        {"-3", 0, 2},
+        {"99", 0, 2},
+        {"1234567890123456789012345678901234567890", 0, 2},
         {" 1", 1, 1},
     };
     for (const auto& c : cases) {
@@ -70,7 +78,7 @@ TEST_F(SolvingTest, CorrectAnswersFillTheirWordsAndTheSearchWrapsAround) {
     EXPECT_EQ(form->lblVopros[0]->text(), QStringLiteral("Мурлыка"));
     EXPECT_EQ(form->lblSlov->text(), WordsLeft(3));
     EXPECT_EQ(d.GridLayers.Get(0, 1, 3), code("И"));
-    EXPECT_EQ(d.GridLayers.Get(0, 1, 1), 0); // no longer selectable
+    EXPECT_EQ(d.GridLayers.Get(0, 1, 1), 0);           // no longer selectable
     EXPECT_EQ(CellPixel(1, 0, 1, 10), SelectionColor); // the across word stays highlighted
     EXPECT_TRUE(d.Modified);
     // The across answer: the search goes on with number 2.
@@ -161,7 +169,8 @@ TEST_F(SolvingTest, DeleteAnswerWorksFromTheShortcutOnlyWhileItsConditionHolds) 
     EXPECT_EQ(messages[0].text, Plain(form->KrossDelOtwet->text()) + "?");
     EXPECT_EQ(d.SolvedCount, 0);
     EXPECT_EQ(d.SolvedWords.Get(1, 0), 0);
-    for (int c = 0; c < 3; ++c) EXPECT_EQ(d.GridLayers.Get(c, 2, 3), 0) << c; // exactly the turned cells
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(d.GridLayers.Get(c, 2, 3), 0) << c; // exactly the turned cells
     EXPECT_EQ(form->lblSlov->text(), WordsLeft(4));
     EXPECT_EQ(CellPixel(1, 2, 1, 10), SelectionColor); // it stays selected
 }

@@ -23,15 +23,33 @@ TEST_F(WindowTest, StartsInModeZeroWithTheRussianCaptions) {
         QString shown;
         int index;
     } items[] = {
-        {form->File->title(), 3},          {form->FileOpenOtvet->text(), 4},   {form->FileSave->text(), 5},
-        {form->FileSaveAs->text(), 6},     {form->FileExit->text(), 7},        {form->Kross->title(), 8},
-        {form->KrossNew->text(), 9},       {form->KrossOpen->text(), 10},      {form->KrossChange->text(), 11},
-        {form->kReshotkaGotova->text(), 12}, {form->KrossAbout->text(), 13},   {form->KrossFoundWord->text(), 14},
-        {form->KrossDelOtwet->text(), 15}, {form->KrossCopyWord->text(), 16},  {form->Options->title(), 17},
-        {form->OptionsRazmerKF->text(), 18}, {form->OptionsStyle[0]->text(), 19}, {form->OptionsStyle[1]->text(), 20},
-        {form->Help->title(), 21},         {form->HelpCallHelp->text(), 22},   {form->HelpAbout->text(), 24},
-        {form->lblOtvet->text(), 53},      {form->lblStatistika->text(), 65},  {form->ChSimmetrija->text(), 66},
-        {form->lblGorizont->text(), 67},   {form->lblVertikal->text(), 68},    {form->lblKoordinaty->text(), 69},
+        {form->File->title(), 3},
+        {form->FileOpenOtvet->text(), 4},
+        {form->FileSave->text(), 5},
+        {form->FileSaveAs->text(), 6},
+        {form->FileExit->text(), 7},
+        {form->Kross->title(), 8},
+        {form->KrossNew->text(), 9},
+        {form->KrossOpen->text(), 10},
+        {form->KrossChange->text(), 11},
+        {form->kReshotkaGotova->text(), 12},
+        {form->KrossAbout->text(), 13},
+        {form->KrossFoundWord->text(), 14},
+        {form->KrossDelOtwet->text(), 15},
+        {form->KrossCopyWord->text(), 16},
+        {form->Options->title(), 17},
+        {form->OptionsRazmerKF->text(), 18},
+        {form->OptionsStyle[0]->text(), 19},
+        {form->OptionsStyle[1]->text(), 20},
+        {form->Help->title(), 21},
+        {form->HelpCallHelp->text(), 22},
+        {form->HelpAbout->text(), 24},
+        {form->lblOtvet->text(), 53},
+        {form->lblStatistika->text(), 65},
+        {form->ChSimmetrija->text(), 66},
+        {form->lblGorizont->text(), 67},
+        {form->lblVertikal->text(), 68},
+        {form->lblKoordinaty->text(), 69},
         {form->kClearPole->text(), 73},
     };
     for (const auto& i : items) {
@@ -51,15 +69,19 @@ TEST_F(WindowTest, MenuShortcutsAndEnabledStatesAtStart) {
         const char* shortcut;
         bool enabled;
     } items[] = {
-        {form->FileOpenOtvet, "Ctrl+O", true}, {form->FileSave, "Ctrl+S", false},  {form->FileSaveAs, "", false},
-        {form->FileExit, "", true},            {form->KrossNew, "Ctrl+N", true},   {form->KrossOpen, "", true},
-        {form->KrossChange, "", false},        {form->KrossAbout, "", false},      {form->KrossFoundWord, "F4", false},
-        {form->KrossDelOtwet, "F8", false},    {form->KrossCopyWord, "", false},   {form->OptionsRazmerKF, "", false},
-        {form->OptionsLanguage, "", true},     {form->OptionsStyle[0], "", true},  {form->OptionsStyle[1], "", true},
-        {form->HelpCallHelp, "F1", true},      {form->HelpAbout, "", true},
+        {form->FileOpenOtvet, "Ctrl+O", true}, {form->FileSave, "Ctrl+S", false},
+        {form->FileSaveAs, "", false},         {form->FileExit, "", true},
+        {form->KrossNew, "Ctrl+N", true},      {form->KrossOpen, "", true},
+        {form->KrossChange, "", false},        {form->KrossAbout, "", false},
+        {form->KrossFoundWord, "F4", false},   {form->KrossDelOtwet, "F8", false},
+        {form->KrossCopyWord, "", false},      {form->OptionsRazmerKF, "", false},
+        {form->OptionsLanguage, "", true},     {form->OptionsStyle[0], "", true},
+        {form->OptionsStyle[1], "", true},     {form->HelpCallHelp, "F1", true},
+        {form->HelpAbout, "", true},
     };
     for (const auto& i : items) {
-        EXPECT_EQ(i.action->shortcut(), QKeySequence(QString::fromLatin1(i.shortcut))) << i.action->objectName().toStdString();
+        EXPECT_EQ(i.action->shortcut(), QKeySequence(QString::fromLatin1(i.shortcut)))
+            << i.action->objectName().toStdString();
         EXPECT_EQ(i.action->isEnabled(), i.enabled) << i.action->objectName().toStdString();
     }
     EXPECT_TRUE(form->OptionsStyle[0]->isChecked());
@@ -76,11 +98,13 @@ TEST_F(WindowTest, SidePanelControlsSitAtTheirPlacesHidden) {
         QWidget* w;
         int y, h, width;
     } items[] = {
-        {form->ChSimmetrija, 80, 49, 137},   {form->lblStatistika, 80, 24, 137}, {form->lblSlov, 100, 16, 137},
-        {form->lblGorizont, 120, 16, 137},   {form->lblVopros[0], 136, 120, 137}, {form->lblKoordinaty, 136, 16, 137},
-        {form->kClearPole, 168, 41, 137},    {form->kReshotkaGotova, 224, 57, 137}, {form->lblVertikal, 256, 16, 137},
-        {form->lblVopros[1], 272, 120, 137}, {form->lblVoprosOtvet, 392, 40, 142}, {form->txtVoprosOtvet, 410, 24, 137},
-        {form->lblOtvet, 440, 16, 137},      {form->txtOtvet, 458, 24, 137},
+        {form->ChSimmetrija, 80, 49, 137},    {form->lblStatistika, 80, 24, 137},
+        {form->lblSlov, 100, 16, 137},        {form->lblGorizont, 120, 16, 137},
+        {form->lblVopros[0], 136, 120, 137},  {form->lblKoordinaty, 136, 16, 137},
+        {form->kClearPole, 168, 41, 137},     {form->kReshotkaGotova, 224, 57, 137},
+        {form->lblVertikal, 256, 16, 137},    {form->lblVopros[1], 272, 120, 137},
+        {form->lblVoprosOtvet, 392, 40, 142}, {form->txtVoprosOtvet, 410, 24, 137},
+        {form->lblOtvet, 440, 16, 137},       {form->txtOtvet, 458, 24, 137},
     };
     for (const auto& i : items) {
         const auto name = i.w->objectName().toStdString();
@@ -116,8 +140,9 @@ TEST_F(WindowTest, ApplyModeShowsAndEnablesByMode) {
         Doc().AppMode = r.mode;
         DeystvieM::ApplyMode();
         SCOPED_TRACE(r.mode);
-        for (QWidget* w : {static_cast<QWidget*>(form->ChSimmetrija), static_cast<QWidget*>(form->lblKoordinaty),
-                           static_cast<QWidget*>(form->kReshotkaGotova), static_cast<QWidget*>(form->kClearPole)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(form->ChSimmetrija), static_cast<QWidget*>(form->lblKoordinaty),
+              static_cast<QWidget*>(form->kReshotkaGotova), static_cast<QWidget*>(form->kClearPole)})
             EXPECT_EQ(w->isVisible(), r.drawing);
         EXPECT_EQ(form->lblSlov->isVisible(), r.stats);
         EXPECT_EQ(form->lblStatistika->isVisible(), r.stats);
@@ -193,8 +218,8 @@ TEST_F(WindowTest, SaveChangesQuestionByMode) {
         int mode;
         bool asks;
         bool kross; // which question
-    } rows[] = {{0, false, false}, {2, false, false}, {3, true, true},   {4, true, false},  {5, true, false},
-                {6, false, false}, {7, false, false}, {8, true, true}};
+    } rows[] = {{0, false, false}, {2, false, false}, {3, true, true},   {4, true, false},
+                {5, true, false},  {6, false, false}, {7, false, false}, {8, true, true}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.mode);
         for (Answer a : {Answer::Yes, Answer::No, Answer::Cancel}) {
@@ -215,7 +240,8 @@ TEST_F(WindowTest, SaveChangesQuestionByMode) {
             }
             ASSERT_EQ(messages.size(), 1u);
             EXPECT_EQ(messages[0].style, MsgBoxM::Style::SaveQuestion);
-            EXPECT_EQ(messages[0].text, Q(r.kross ? Lang().LangSaveKrossPrompt : Lang().LangSaveAnswersPrompt));
+            EXPECT_EQ(messages[0].text,
+                      Q(r.kross ? Lang().LangSaveKrossPrompt : Lang().LangSaveAnswersPrompt));
             EXPECT_EQ(result, a == Answer::Cancel ? 1 : 0);
         }
     }

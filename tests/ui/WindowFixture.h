@@ -2,14 +2,14 @@
 // A fixture that starts the program in a temporary copy of the program folder, answers every message box
 // from a plan, and fails on a message nobody planned.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
-#include <memory>
-#include <QTemporaryDir>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,7 +32,8 @@ class WindowTest : public ::testing::Test {
         ASSERT_TRUE(tmp_.isValid());
         appDir_ = NativePath(tmp_.path()) + "/";
         std::filesystem::copy(GRIDMORA_PROGRAM_DIR, appDir_,
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
         MsgBoxM::SetResponder([this](const QString& text, MsgBoxM::Style style) {
             messages.push_back({text, style});
             if (answers.empty()) {
@@ -46,17 +47,17 @@ class WindowTest : public ::testing::Test {
             answers.pop_front();
             return a;
         });
-        apiOpenSaveM::SetResponder([this](bool save, const QString& name, const QStringList& filters,
-                                          const QString& folder) {
-            dialogs.push_back({save, name, filters, folder});
-            if (fileAnswers.empty()) {
-                ADD_FAILURE() << "unplanned file dialog";
-                return QString();
-            }
-            auto a = fileAnswers.front();
-            fileAnswers.pop_front();
-            return a;
-        });
+        apiOpenSaveM::SetResponder(
+            [this](bool save, const QString& name, const QStringList& filters, const QString& folder) {
+                dialogs.push_back({save, name, filters, folder});
+                if (fileAnswers.empty()) {
+                    ADD_FAILURE() << "unplanned file dialog";
+                    return QString();
+                }
+                auto a = fileAnswers.front();
+                fileAnswers.pop_front();
+                return a;
+            });
     }
 
     void TearDown() override {
@@ -108,7 +109,8 @@ class WindowTest : public ::testing::Test {
     // Clicks the middle of cell (c, r) of the field.
     void ClickCell(int c, int r) {
         const int cs = Opt().CellSize;
-        QTest::mouseClick(form->picPole, Qt::LeftButton, Qt::NoModifier, QPoint(5 + c * cs + cs / 2, 5 + r * cs + cs / 2));
+        QTest::mouseClick(form->picPole, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(5 + c * cs + cs / 2, 5 + r * cs + cs / 2));
     }
     // Colour (0x00BBGGRR) of the field's pixel inside cell (c, r), dx/dy pixels from its corner.
     int32_t CellPixel(int c, int r, int dx = 3, int dy = 3) {
@@ -140,7 +142,8 @@ class WindowTest : public ::testing::Test {
         if (!f) return out;
         char buf[4096];
         size_t n;
-        while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+        while ((n = fread(buf, 1, sizeof buf, f)) > 0)
+            out.append(buf, n);
         fclose(f);
         return out;
     }
