@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/ApiFont.h"
+#include "app/DialogButtons.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
@@ -41,13 +42,9 @@ frmRazKletok::frmRazKletok(QWidget* parent) : QDialog(parent) {
     picKletka->setFixedSize(PreviewSide, PreviewSide);
     Label1->setBuddy(txtSzKletok);
     Label2->setBuddy(SzNomer);
-    kOK = new QPushButton(QStringLiteral("OK"), this);
-    kOK->setObjectName("kOK");
-    kNO = new QPushButton(Q(t.LangText[5]), this);
-    kNO->setObjectName("kNO");
-    kOK->setDefault(true);
-    kOK->setAutoDefault(true);
-    kNO->setAutoDefault(false);
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    kOK = okCancel.ok;
+    kNO = okCancel.cancel;
     kFont->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
+#include "app/DialogButtons.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
 #include "app/frmForma.h"
@@ -44,14 +45,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Label2->setBuddy(txtNameAutor);
     Label3->setBuddy(txtPW);
     Label4->setBuddy(txtPW2);
-    kOK = new QPushButton(QStringLiteral("OK"), this);
-    kOK->setObjectName("kOK");
-    kNO = new QPushButton(Q(t.LangText[5]), this);
-    kNO->setObjectName("kNO");
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    kOK = okCancel.ok;
+    kNO = okCancel.cancel;
     kOK->setEnabled(false);
-    kOK->setDefault(true);
-    kOK->setAutoDefault(true);
-    kNO->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 
 #include "app/DeystvieM.h"
+#include "app/DialogButtons.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
@@ -22,13 +23,9 @@ frmChange::frmChange(QWidget* parent) : QDialog(parent) {
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     Label1->setBuddy(txtPassword);
-    kOK = new QPushButton(QStringLiteral("OK"), this);
-    kOK->setObjectName("kOK");
-    kNO = new QPushButton(Q(t.LangText[5]), this);
-    kNO->setObjectName("kNO");
-    kOK->setDefault(true);
-    kOK->setAutoDefault(true);
-    kNO->setAutoDefault(false);
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    kOK = okCancel.ok;
+    kNO = okCancel.cancel;
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);

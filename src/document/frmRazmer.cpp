@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 
 #include "app/DeystvieM.h"
+#include "app/DialogButtons.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
@@ -40,14 +41,10 @@ frmRazmer::frmRazmer(QWidget* parent) : QDialog(parent) {
     Label4->setBuddy(txtNameKross);
     chNoOtvet = new QCheckBox(Q(t.LangText[4]), this);
     chNoOtvet->setObjectName("chNoOtvet");
-    kOK = new QPushButton(QStringLiteral("OK"), this);
-    kOK->setObjectName("kOK");
-    kNO = new QPushButton(Q(t.LangText[5]), this);
-    kNO->setObjectName("kNO");
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    kOK = okCancel.ok;
+    kNO = okCancel.cancel;
     kOK->setEnabled(false);
-    kOK->setDefault(true);
-    kOK->setAutoDefault(true);
-    kNO->setAutoDefault(false);
     grid->addWidget(Label3, 0, 0, 1, 2);
     grid->addWidget(Label1, 1, 0);
     grid->addWidget(txtX, 1, 1);

@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/DialogButtons.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
 #include "basics/TextFile.h"
@@ -59,13 +60,9 @@ frmLang::frmLang(QWidget* parent) : QDialog(parent) {
     Label1->setBuddy(DirT);
     Inform = new QLabel(this);
     Inform->setObjectName("Inform");
-    OK = new QPushButton(QStringLiteral("OK"), this);
-    OK->setObjectName("OK");
-    NO = new QPushButton(QStringLiteral("Cancel"), this);
-    NO->setObjectName("NO");
-    OK->setDefault(true);
-    OK->setAutoDefault(true);
-    NO->setAutoDefault(false);
+    const DialogButtons okCancel = MakeDialogButtons(this, QStringLiteral("Cancel"), "OK", "NO");
+    OK = okCancel.ok;
+    NO = okCancel.cancel;
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
