@@ -1,5 +1,6 @@
 #include "app/UiText.h"
 
+#include "app/ProgramState.h"
 #include "basics/Cp1251.h"
 #include "lang/LanguageFile.h"
 
@@ -41,4 +42,8 @@ QString Plain(const QString& caption) {
         out += caption[i];
     }
     return out;
+}
+
+QString Tr(int index) {
+    return Q(Text(Lang(), index));
 }

@@ -17,5 +17,8 @@ bool FitsCp1251(const QString& text);
 // A native path (UTF-8 bytes) <-> QString.
 QString QPath(const std::string& path);
 std::string NativePath(const QString& path);
+// An extended interface text (index 76 and up) of the language in force, built-in English when the
+// language file lacks it.
+QString Tr(int index);
 // A caption used as plain text: the "&" markers of keyboard access removed.
 QString Plain(const QString& caption);

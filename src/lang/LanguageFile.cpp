@@ -19,12 +19,12 @@ void readEntry(std::string_view line, LanguageFileContent& f) {
     const size_t start = i;
     int32_t index = 0;
     while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
-        if (index <= LanguageIndexCount) index = index * 10 + (line[i] - '0'); // larger stays out of range
+        if (index <= ExtendedIndexLast) index = index * 10 + (line[i] - '0'); // larger stays out of range
         ++i;
     }
     if (i == start) return;
     if (i < line.size() && line[i] != ',' && line[i] != ' ') return; // "12abc": not an index
-    if (index < 1 || index > LanguageIndexCount) return;
+    if (index < 1 || index > ExtendedIndexLast) return;
     const std::string_view text = i < line.size() ? line.substr(i + 1) : std::string_view();
     f.Entries[static_cast<size_t>(index)] = std::string(text);
 }
@@ -155,6 +155,17 @@ void ApplyLanguage(const LanguageFileContent& f, InterfaceTexts& t) {
     t.LangSaveAnswersPrompt = c(71);
     t.LangLetterConflict = c(72);
     t.LangFindWordCount = c(74);
+    for (int32_t i = LanguageIndexCount + 1; i <= ExtendedIndexLast; ++i) {
+        const auto& e = f.Entries[static_cast<size_t>(i)];
+        t.Extended[static_cast<size_t>(i - LanguageIndexCount - 1)] =
+            e && !e->empty() ? *e : std::string(BuiltInText(i));
+    }
+}
+
+std::string Text(const InterfaceTexts& t, int32_t index) {
+    if (index <= LanguageIndexCount || index > ExtendedIndexLast) return {};
+    const std::string& s = t.Extended[static_cast<size_t>(index - LanguageIndexCount - 1)];
+    return s.empty() ? std::string(BuiltInText(index)) : s;
 }
 
 std::string WordsLabelText(const InterfaceTexts& t, int64_t count) {

@@ -2,10 +2,13 @@
 // Language files and the interface texts they supply.
 //
 // A language file is cp1251 text with CR LF lines: its first field is the language's display name, then
-// come entry lines "index,text" (or "index text"). The index is 1..75; the text is exactly the rest of the
-// line after the single separator character, blanks and commas included. A later entry replaces an
-// earlier one with the same index; other indexes, and lines that do not start with a decimal index, are
-// skipped.
+// come entry lines "index,text" (or "index text"). The index is 1..75 for the original texts and
+// 76..ExtendedIndexLast for the texts of later features; the text is exactly the rest of the line after
+// the single separator character, blanks and commas included. A later entry replaces an earlier one with
+// the same index; other indexes, and lines that do not start with a decimal index, are skipped.
+//
+// A file written before a feature existed lacks its texts: an extended index that a file leaves out (or
+// leaves empty) shows the built-in English text of BuiltInText, so older language files keep working.
 //
 // Captions of menus and buttons may carry "&" before the letter that opens them with Alt ("&Файл");
 // "&&" stands for a literal "&". Wherever such a caption is shown as plain text (a window caption, a
@@ -17,10 +20,12 @@
 #include <string_view>
 
 inline constexpr int32_t LanguageIndexCount = 75;
+// The last index a language file may give for the texts of later features (76 and up).
+inline constexpr int32_t ExtendedIndexLast = 299;
 
 struct LanguageFileContent {
     std::string DisplayName;
-    std::array<std::optional<std::string>, LanguageIndexCount + 1> Entries; // [0] unused; cp1251
+    std::array<std::optional<std::string>, ExtendedIndexLast + 1> Entries; // [0] unused; cp1251
 };
 
 // Reads a whole language file. Never fails: an empty or damaged file gives what could be read.
@@ -60,7 +65,18 @@ struct InterfaceTexts {
     std::string LangFindWordCount;        // 74
     std::string KrwFilter;                // description, NUL, pattern pairs for the file dialogs
     std::string OtvFilter;
+    // Texts 76..ExtendedIndexLast as this load left them: the file's text, or BuiltInText when the file
+    // lacks it or leaves it empty. Read them through Text().
+    std::array<std::string, ExtendedIndexLast - LanguageIndexCount> Extended;
 };
+
+// The built-in English text of an extended index (76..ExtendedIndexLast); empty for an index no feature
+// uses. cp1251 (plain ASCII in practice).
+std::string_view BuiltInText(int32_t index);
+
+// The text of an extended index as the language in force gives it (the built-in one before any language
+// was loaded); empty outside 76..ExtendedIndexLast.
+std::string Text(const InterfaceTexts& t, int32_t index);
 
 // Language-file indexes the logic refers to by name.
 namespace LangIndex {
@@ -72,7 +88,8 @@ constexpr int32_t OtvDescription = 57;
 } // namespace LangIndex
 
 // Takes a loaded file into the texts: indexes 1..24 and 48..75 are replaced (a missing one becomes
-// empty); 25..47 replace only the LangText elements the file has. Builds both file filters.
+// empty); 25..47 replace only the LangText elements the file has; 76.. are the file's text or the
+// built-in one. Builds both file filters.
 void ApplyLanguage(const LanguageFileContent& f, InterfaceTexts& t);
 
 // A caption as plain text: each single "&" removed, "&&" turned into "&".

@@ -80,7 +80,9 @@ TEST(LanguageFile, EntryLines) {
         {"75,Last", 75, "Last"},
         {"1,", 1, ""},
         {"0,Zero", 0, ""},
-        {"76,Too far", 0, ""},
+        {"76,First extended", 76, "First extended"},
+        {"299,Last extended", 299, "Last extended"},
+        {"300,Too far", 0, ""},
         {"99999999999999999999,Huge", 0, ""},
         {"-3,Negative", 0, ""},
         {"5x,Not a number", 0, ""},
@@ -91,7 +93,7 @@ TEST(LanguageFile, EntryLines) {
     for (const auto& c : cases) {
         const LanguageFileContent f = ParseLanguageFile("Name\r\n"s + c.line + "\r\n");
         int found = 0;
-        for (int i = 0; i <= LanguageIndexCount; ++i)
+        for (int i = 0; i <= ExtendedIndexLast; ++i)
             if (f.Entries[static_cast<size_t>(i)]) {
                 EXPECT_EQ(found, 0) << c.line;
                 found = i;
@@ -99,6 +101,25 @@ TEST(LanguageFile, EntryLines) {
             }
         EXPECT_EQ(found, c.index) << c.line;
     }
+}
+
+TEST(LanguageFile, ExtendedTextsFallBackToBuiltInEnglish) {
+    // The texts of later features: the file's own, else the built-in one (missing and empty alike).
+    const InterfaceTexts none;
+    const InterfaceTexts old = load("Old\r\n2,Title\r\n");
+    const InterfaceTexts given = load("New\r\n76,Own\r\n77,\r\n299,Last\r\n");
+    for (int i = LanguageIndexCount + 1; i <= ExtendedIndexLast; ++i) {
+        EXPECT_EQ(Text(none, i), BuiltInText(i)) << i;
+        EXPECT_EQ(Text(old, i), BuiltInText(i)) << i;
+        if (i != 76 && i != 299) {
+            EXPECT_EQ(Text(given, i), BuiltInText(i)) << i;
+        }
+    }
+    EXPECT_EQ(Text(given, 76), "Own");
+    EXPECT_EQ(Text(given, 299), "Last");
+    // The original indexes are not extended texts.
+    EXPECT_EQ(Text(given, 2), "");
+    EXPECT_EQ(Text(given, 300), "");
 }
 
 TEST(LanguageFile, LineEndsAndDuplicates) {
@@ -289,8 +310,16 @@ TEST_P(ShippedLanguage, IsCompleteAndWellFormed) {
         const auto& e = f.Entries[static_cast<size_t>(i)];
         EXPECT_TRUE(e && !e->empty()) << "index " << i;
     }
+    // Every text a feature uses is translated here too.
+    for (int i = LanguageIndexCount + 1; i <= ExtendedIndexLast; ++i) {
+        if (BuiltInText(i).empty()) continue;
+        const auto& e = f.Entries[static_cast<size_t>(i)];
+        EXPECT_TRUE(e && !e->empty()) << "index " << i;
+    }
     // Every line is the display name or an entry line.
-    EXPECT_EQ(TextFile::SplitLines(bytes).size(), 76u);
+    const size_t entries = static_cast<size_t>(std::count_if(
+        f.Entries.begin(), f.Entries.end(), [](const auto& e) { return e.has_value(); }));
+    EXPECT_EQ(TextFile::SplitLines(bytes).size(), entries + 1);
 
     // Each menu caption and each caption inside a menu carries one marker, on a letter unique in its menu.
     const std::vector<std::vector<int>> menus = {
