@@ -18,8 +18,26 @@ std::string_view BuiltInText(int32_t index) {
     // 150..179: printing, PDF and ipuz
 
     // 180..199: filling the grid from the word lists
+    case 180:
+        return "No fill exists with these letters and word lists. This word cannot be filled:";
+    case 181:
+        return "across";
+    case 182:
+        return "down";
+    case 183:
+        return "The fill was stopped.";
+    case 184:
+        return "No complete fill was found within the time limit.";
+    case 185:
+        return "The word lists hold no words.";
+    case 186:
+        return "cannot be read as a crossword.";
+    case 187:
+        return "could not be written.";
+    case 188:
+        return "Usage: gridmora --fill IN.krw OUT.krw [--time-limit SECONDS] [--seed N]";
 
-    // 200..219: menus, dialogs and the about box
+        // 200..219: menus, dialogs and the about box
 
     default:
         return {};
