@@ -13,8 +13,8 @@ namespace {
 using Mask = uint64_t;
 using Clock = std::chrono::steady_clock;
 constexpr Mask AllLetters = ~Mask{0};
-constexpr int32_t Free = -1;                      // usedBy: the word is free
-constexpr int32_t Given = -2;                     // usedBy: an answer of the grid already is this word
+constexpr int32_t Free = -1;  // usedBy: the word is free
+constexpr int32_t Given = -2; // usedBy: an answer of the grid already is this word
 
 Mask bit(uint8_t letter) {
     return Mask{1} << letter;
@@ -385,7 +385,11 @@ bool Search::filter(int32_t vi) {
             }
         }
     }
-    if (!changed) return v.count > 0;
+    if (!changed) {
+        // A set can be empty from the start: every word of its length is an answer given already.
+        if (v.count == 0) wiped_ = vi;
+        return v.count > 0;
+    }
     // Words placed elsewhere since (looked for only when the set changes anyway: a var left alone is
     // taken as it is, and a repeat left in it is skipped when the var is filled).
     for (uint32_t w : placedOf_[static_cast<size_t>(length)]) {
@@ -452,18 +456,19 @@ bool Search::filter(int32_t vi) {
 }
 
 bool Search::propagate() {
-    while (!queue_.empty()) {
-        const int32_t vi = queue_.back();
-        queue_.pop_back();
+    // First in, first out: a var waits while its other crossings narrow too, and is filtered once for all.
+    for (size_t head = 0; head < queue_.size(); ++head) {
+        const int32_t vi = queue_[head];
         queued_[static_cast<size_t>(vi)] = 0;
         if (vars_[static_cast<size_t>(vi)].level >= 0) continue;
         if (!filter(vi)) {
-            for (int32_t t : queue_)
-                queued_[static_cast<size_t>(t)] = 0;
+            for (size_t k = head + 1; k < queue_.size(); ++k)
+                queued_[static_cast<size_t>(queue_[k])] = 0;
             queue_.clear();
             return false;
         }
     }
+    queue_.clear();
     return true;
 }
 
@@ -478,6 +483,7 @@ void Search::place(int32_t vi, uint32_t word, int32_t level) {
     placedOf_[static_cast<size_t>(v.length)].push_back(word);
     trail_.push_back({TrailEntry::Place, vi, 0, 0, 0});
     ++placed_;
+    progress_.MostPlaced = std::max(progress_.MostPlaced, placed_);
     uint64_t* reason = nullptr;
     if (explain_) {
         reason = scratch_.Of(1);
@@ -574,7 +580,8 @@ void Search::orderWords(int32_t vi, std::vector<uint32_t>& out, uint64_t* confli
             if (tv.count <= tv.words.size()) {
                 for (size_t k = 0; k < tv.words.size(); ++k)
                     for (uint64_t b = tv.words[k]; b; b &= b - 1) {
-                        const uint32_t w = static_cast<uint32_t>(k * 64 + static_cast<size_t>(std::countr_zero(b)));
+                        const uint32_t w =
+                            static_cast<uint32_t>(k * 64 + static_cast<size_t>(std::countr_zero(b)));
                         ++c.count[words_.Letters(tv.length, w)[q]];
                     }
             } else {
@@ -630,7 +637,7 @@ void Search::report(bool force) {
 }
 
 bool Search::checkStop(DiveEnd& end) {
-    if ((progress_.Steps & 63) != 0) return false;
+    if ((progress_.Steps & 63) != 1) return false; // the first step looks too: a flag set before the start
     if (options_.Cancel && options_.Cancel->load(std::memory_order_relaxed)) {
         end = DiveEnd::Stopped;
         return true;
