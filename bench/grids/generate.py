@@ -45,7 +45,7 @@ def connected(g):
     return len(seen) == len(cells)
 
 
-def checked(size, blocks, longest, seed):
+def checked(size, blocks, longest, seed, threes=None):
     rnd = random.Random(seed)
     while True:
         g = [['.'] * size for _ in range(size)]
@@ -62,7 +62,8 @@ def checked(size, blocks, longest, seed):
             else:
                 g[y][x] = g[size - 1 - y][size - 1 - x] = '.'
         rs, cs = rows_cols(g)
-        if placed >= blocks and max(l for line in rs + cs for l in runs(line)) <= longest:
+        lengths = [l for line in rs + cs for l in runs(line)]
+        if placed >= blocks and max(lengths) <= longest and (threes is None or lengths.count(3) <= threes):
             return rs
 
 
@@ -99,6 +100,6 @@ if __name__ == '__main__':
         save('checked15-%d' % (i + 1), checked(15, 38, 9, seed))
     for i, seed in enumerate((21, 22, 23)):
         save('lattice15-%d' % (i + 1), lattice(15, seed))
-    save('checked21-1', checked(21, 72, 11, 31))
+    save('checked21-1', checked(21, 68, 11, 31, threes=24))
     save('lattice21-1', lattice(21, 32))
     save('lattice41-1', lattice(41, 41))
