@@ -45,7 +45,7 @@ def connected(g):
     return len(seen) == len(cells)
 
 
-def checked(size, blocks, longest, seed, threes=None):
+def checked(size, blocks, longest, seed):
     rnd = random.Random(seed)
     while True:
         g = [['.'] * size for _ in range(size)]
@@ -62,8 +62,7 @@ def checked(size, blocks, longest, seed, threes=None):
             else:
                 g[y][x] = g[size - 1 - y][size - 1 - x] = '.'
         rs, cs = rows_cols(g)
-        lengths = [l for line in rs + cs for l in runs(line)]
-        if placed >= blocks and max(lengths) <= longest and (threes is None or lengths.count(3) <= threes):
+        if placed >= blocks and max(l for line in rs + cs for l in runs(line)) <= longest:
             return rs
 
 
@@ -100,6 +99,8 @@ if __name__ == '__main__':
         save('checked15-%d' % (i + 1), checked(15, 38, 9, seed))
     for i, seed in enumerate((21, 22, 23)):
         save('lattice15-%d' % (i + 1), lattice(15, seed))
-    save('checked21-1', checked(21, 68, 11, 31, threes=24))
+    # Seed 31 drew a 21x21 grid that neither this program nor Qxw filled from the English words in two
+    # minutes; the next seed gives the corpus grid.
+    save('checked21-1', checked(21, 72, 11, 32))
     save('lattice21-1', lattice(21, 32))
     save('lattice41-1', lattice(41, 41))
