@@ -112,6 +112,10 @@ std::string runSelf(const std::vector<std::string>& args, const std::string& out
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
+    // The off-screen platform's warnings; shown only when the run fails.
+    const std::string errPath = outPath + ".err";
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     pid_t pid = 0;
     const int rc = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -119,7 +123,11 @@ std::string runSelf(const std::vector<std::string>& args, const std::string& out
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::ifstream err(errPath);
+        std::fprintf(stderr, "%s", std::string(std::istreambuf_iterator<char>(err), {}).c_str());
+        return {};
+    }
     std::ifstream in(outPath);
     std::string line;
     std::getline(in, line);

@@ -7,23 +7,24 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <climits>
 
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
-#include "basics/TextFile.h"
 #include "document/WordSearch.h"
 
 // ---- the list of found words ----
 
 int FoundWordsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(offsets_.size());
+    // A list view counts its rows in int.
+    return parent.isValid() ? 0 : static_cast<int>(std::min<size_t>(found_.Count(), INT_MAX));
 }
 
 QModelIndex FoundWordsModel::index(int row, int column, const QModelIndex& parent) const {
-    if (parent.isValid() || column != 0 || row < 0 || static_cast<size_t>(row) >= offsets_.size()) return {};
+    if (parent.isValid() || column != 0 || row < 0 || row >= rowCount()) return {};
     return createIndex(row, 0);
 }
 
@@ -34,22 +35,20 @@ QVariant FoundWordsModel::data(const QModelIndex& index, int role) const {
 }
 
 std::string FoundWordsModel::Word(int row) const {
-    if (row < 0 || static_cast<size_t>(row) >= offsets_.size()) return {};
-    return std::string(WordSearch::WordAt(text_, offsets_[static_cast<size_t>(row)], length_));
+    if (row < 0 || row >= rowCount()) return {};
+    return std::string(found_.Word(static_cast<size_t>(row)));
 }
 
 void FoundWordsModel::Search(const std::string& path, const std::string& pattern) {
-    // The view must not look at the text while it is replaced: the reset brackets the whole search.
+    // The view must not look at the words while they are replaced: the reset brackets the whole search.
     beginResetModel();
-    if (TextFile::ReadAll(path, text_) != TextFile::Error::None) text_.clear();
-    WordSearch::FindWords(text_, pattern, offsets_);
-    length_ = pattern.size();
+    WordSearch::SearchFile(path, pattern, found_, buffer_);
     endResetModel();
 }
 
 void FoundWordsModel::Clear() {
     beginResetModel();
-    offsets_.clear();
+    found_.Text.clear();
     endResetModel();
 }
 

@@ -10,14 +10,15 @@
 #include <vector>
 
 #include "app/TextBox.h"
+#include "document/WordSearch.h"
 
 // Interface texts of the word search beyond the language file's first lines.
 namespace FindWordText {
 constexpr int PutHint = 100; // tip of the list: a double click or Enter puts a word into the answer box
 } // namespace FindWordText
 
-// The words found, as offsets into the text of the word-list file they came from. The model keeps that
-// text, so a list of a million words costs four bytes a word and no strings until a row is shown.
+// The words found, copied out of the word-list file one after another: a list of a million words costs
+// its letters and no strings until a row is shown.
 class FoundWordsModel : public QAbstractListModel {
     Q_OBJECT
   public:
@@ -30,7 +31,7 @@ class FoundWordsModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Reads the word-list file at path (a missing or unreadable one holds no words) and lists the words
-    // that fit the pattern (cp1251, any case). The buffer of the file text is reused from search to search.
+    // that fit the pattern (cp1251, any case). The reading buffer is kept from search to search.
     void Search(const std::string& path, const std::string& pattern);
     // Lists nothing.
     void Clear();
@@ -38,9 +39,8 @@ class FoundWordsModel : public QAbstractListModel {
     std::string Word(int row) const;
 
   private:
-    std::string text_;              // the last word-list file read
-    std::vector<uint32_t> offsets_; // where the found words start in text_
-    size_t length_ = 0;
+    WordSearch::FoundWords found_;
+    std::string buffer_;
 };
 
 class frmFindWord : public QWidget {

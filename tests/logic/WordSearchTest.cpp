@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
+#include <unistd.h>
 #include <set>
 #include <string>
 #include <vector>
@@ -137,6 +139,61 @@ TEST(WordSearch, AgreesWithSplittingTheWords) {
             EXPECT_EQ(WordSearch::FindWords(file, pattern), expected) << length << " " << trial;
         }
     }
+}
+
+// Reading a file piece by piece finds what the search of the whole text finds, wherever the pieces end:
+// within the first line, inside a word, at a delimiter or a closing quote.
+TEST(WordSearch, SearchingAFileFindsWhatTheWholeTextFinds) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("gridmora-search-" + std::to_string(::getpid()))).string();
+    std::mt19937 rng(5);
+    const std::string letters = cp("КОТЁЖ") + "AZ+ ";
+    auto randomWords = [&](size_t bytes) {
+        std::string w = cp("К");
+        while (w.size() < bytes)
+            w += letters[rng() % letters.size()];
+        return w;
+    };
+    const std::string many = randomWords(3000);
+    std::vector<std::string> files = {
+        cp("5\r\nКОТЫСОНЯЛУНАКОЗАРЕКА\r\n"),
+        cp("9\r\nКОТЫСОНЯЛУ\r\n"),
+        cp("-3\r\nКОТЫ\r\n"),
+        "",
+        "2\r\n",
+        "750\r\n" + many + "\r\n",            // whole words, pieces end anywhere in them
+        "700\r\n" + many + "\r\n",            // fewer words promised than the file holds
+        "750\r\n" + many.substr(0, 1001),       // the last word cut off by the end of the file
+        "750\r\n" + many.substr(0, 1500) + "," + many.substr(1501) + "\r\n",
+        "750\r\n" + many.substr(0, 2222) + "\n" + many.substr(2223) + "\r\n",
+        "750,\"" + many.substr(0, 2000) + "\"" + many.substr(2001),
+        "750,\"" + many.substr(0, 2000) + "," + many.substr(2001),
+        std::string(300, ' ') + "750\r\n" + many, // a first line longer than a piece
+        "750" + std::string(300, ' ') + "\r\n" + many,
+        "750\r" + many,
+    };
+    const std::vector<std::string> patterns = {"????", cp("к???"), cp("?ОТ?"), "??", cp("ЁЁЁЁ"), ""};
+    std::string buffer;
+    WordSearch::FoundWords found;
+    for (const auto& file : files) {
+        ASSERT_EQ(TextFile::WriteAll(path, file), TextFile::Error::None);
+        for (const auto& pattern : patterns) {
+            std::string expected;
+            for (uint32_t offset : WordSearch::FindWords(file, pattern))
+                expected += WordSearch::WordAt(file, offset, pattern.size());
+            for (size_t piece : {size_t{1}, size_t{97}, size_t{256}, size_t{1000}, size_t{256} << 10}) {
+                ASSERT_TRUE(WordSearch::SearchFile(path, pattern, found, buffer, piece));
+                EXPECT_EQ(found.Text, expected) << file.substr(0, 12) << " " << pattern << " " << piece;
+                EXPECT_EQ(found.Count() * pattern.size(), expected.size());
+            }
+        }
+    }
+    std::filesystem::remove(path);
+    // A file that cannot be read finds nothing.
+    found.Text = "KOT";
+    EXPECT_FALSE(WordSearch::SearchFile(path, "???", found, buffer));
+    EXPECT_TRUE(found.Text.empty());
+    EXPECT_FALSE(WordSearch::SearchFile(std::filesystem::temp_directory_path().string(), "???", found, buffer));
 }
 
 TEST(WordSearch, WordListPath) {
