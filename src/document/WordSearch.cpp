@@ -217,8 +217,9 @@ void FindWords(std::string_view fileBytes, std::string_view pattern, std::vector
     if (!matcher.AnyKnown()) out.reserve(ws.bytes / length);
     const char* const words = fileBytes.data() + ws.start;
     walkWords(fileBytes, ws, length, [&](size_t first, size_t n) {
-        matcher.Match(words + first * length, n,
-                      [&](size_t w) { out.push_back(static_cast<uint32_t>(ws.start + (first + w) * length)); });
+        matcher.Match(words + first * length, n, [&](size_t w) {
+            out.push_back(static_cast<uint32_t>(ws.start + (first + w) * length));
+        });
     });
 }
 
@@ -253,7 +254,8 @@ bool SearchFile(const std::string& path, std::string_view pattern, FoundWords& o
     };
 
     bool complete = false;
-    const Header h = readHeader(std::string_view(buffer.data(), static_cast<size_t>(first)), length, complete);
+    const Header h =
+        readHeader(std::string_view(buffer.data(), static_cast<size_t>(first)), length, complete);
     if (static_cast<size_t>(first) < buffer.size() || !complete) {
         // The whole file is in the buffer, or its first line is longer than a piece (read it all then).
         std::string whole;
@@ -276,9 +278,8 @@ bool SearchFile(const std::string& path, std::string_view pattern, FoundWords& o
     uint64_t left = h.promised;
     for (;;) {
         size_t usable = static_cast<size_t>(std::min<uint64_t>(have, left));
-        const size_t cut =
-            h.quoted ? std::min(usable, std::string_view(words, usable).find('"'))
-                     : firstDelimiter(reinterpret_cast<const unsigned char*>(words), usable);
+        const size_t cut = h.quoted ? std::min(usable, std::string_view(words, usable).find('"'))
+                                    : firstDelimiter(reinterpret_cast<const unsigned char*>(words), usable);
         const bool ended = cut < usable;
         usable = cut;
         const size_t n = usable / length;

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 #include <random>
-#include <unistd.h>
 #include <set>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "basics/Cp1251.h"
@@ -161,9 +161,9 @@ TEST(WordSearch, SearchingAFileFindsWhatTheWholeTextFinds) {
         cp("-3\r\nКОТЫ\r\n"),
         "",
         "2\r\n",
-        "750\r\n" + many + "\r\n",            // whole words, pieces end anywhere in them
-        "700\r\n" + many + "\r\n",            // fewer words promised than the file holds
-        "750\r\n" + many.substr(0, 1001),       // the last word cut off by the end of the file
+        "750\r\n" + many + "\r\n",        // whole words, pieces end anywhere in them
+        "700\r\n" + many + "\r\n",        // fewer words promised than the file holds
+        "750\r\n" + many.substr(0, 1001), // the last word cut off by the end of the file
         "750\r\n" + many.substr(0, 1500) + "," + many.substr(1501) + "\r\n",
         "750\r\n" + many.substr(0, 2222) + "\n" + many.substr(2223) + "\r\n",
         "750,\"" + many.substr(0, 2000) + "\"" + many.substr(2001),
@@ -193,7 +193,8 @@ TEST(WordSearch, SearchingAFileFindsWhatTheWholeTextFinds) {
     found.Text = "KOT";
     EXPECT_FALSE(WordSearch::SearchFile(path, "???", found, buffer));
     EXPECT_TRUE(found.Text.empty());
-    EXPECT_FALSE(WordSearch::SearchFile(std::filesystem::temp_directory_path().string(), "???", found, buffer));
+    EXPECT_FALSE(
+        WordSearch::SearchFile(std::filesystem::temp_directory_path().string(), "???", found, buffer));
 }
 
 TEST(WordSearch, WordListPath) {
