@@ -81,7 +81,6 @@ frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setModel(Words);
     List1->installEventFilter(this);
-    List1->setToolTip(Tr(FindWordText::PutHint));
     connect(List1, &QListView::doubleClicked, this,
             [this](const QModelIndex& i) { PutIntoAnswerBox(i.row()); });
     Label2->setBuddy(List1);
@@ -180,6 +179,7 @@ void frmFindWord::Form_Load() {
     }
     Label1->setText(Q(t.LangText[14]));
     Label2->setText(Q(t.LangText[15]));
+    List1->setToolTip(Tr(FindWordText::PutHint));
 }
 
 void frmFindWord::FollowSelection() {
