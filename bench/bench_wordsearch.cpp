@@ -201,7 +201,8 @@ int main(int argc, char** argv) {
 
     std::string buffer; // reused by the warm searches, as the window reuses its own
     WordSearch::FoundWords found;
-    bool allMet = true;
+    bool warmMet = true, firstMet = true, allCounted = true;
+    double worstFirst = 0, worstWarm = 0;
     for (const auto& p : patterns) {
         const std::vector<std::string> grepArgs = {"grep", "-c", "-e", regexOf(p.pattern), linesPath};
         const std::vector<std::string> onceArgs = {exe, "--once", datPath, p.pattern};
@@ -246,8 +247,13 @@ int main(int argc, char** argv) {
         const Spread f = spread(first), w = spread(warm), g = spread(grep);
         const double firstRatio = f.median / g.median, warmRatio = w.median / g.median;
         const bool counted = static_cast<long>(found.Count()) == grepCount && ourCount == grepCount;
-        if (p.hasGoal) allMet = allMet && firstRatio <= 0.5 && warmRatio <= 0.5;
-        allMet = allMet && counted;
+        if (p.hasGoal) {
+            warmMet = warmMet && warmRatio <= 0.5;
+            firstMet = firstMet && firstRatio <= 0.5;
+            worstWarm = std::max(worstWarm, warmRatio);
+            worstFirst = std::max(worstFirst, firstRatio);
+        }
+        allCounted = allCounted && counted;
         std::printf(
             "%-17s %8zu %8ld | %6.2f %6.2f %6.2f   | %6.2f %6.2f %6.2f   | %6.2f %6.2f %6.2f   | %6.2f "
             "%6.2f | %7.2f %7.2f%s\n",
@@ -256,8 +262,11 @@ int main(int argc, char** argv) {
     }
     std::printf(
         "\nratio = median search incl. reading / median grep whole process; goal <= 0.50 for 1, 3 and 10 "
-        "known letters: %s\n",
-        allMet ? "met" : "NOT met");
+        "known letters:\n");
+    std::printf("  warm searches: %s (worst %.2f)\n", warmMet ? "met" : "NOT met", worstWarm);
+    std::printf("  first search of a fresh process: %s (worst %.2f)\n", firstMet ? "met" : "NOT met",
+                worstFirst);
+    std::printf("  counts equal to grep's: %s\n", allCounted ? "yes" : "NO");
 
     std::error_code ec;
     std::filesystem::remove_all(dir, ec);
