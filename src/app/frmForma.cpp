@@ -135,7 +135,7 @@ void frmForma::buildMenus() {
         FilePaperSize[static_cast<size_t>(i)] = a;
     }
     FilePaperSize[PrintKross::DefaultPaper() == QPageSize::Letter ? 1 : 0]->setChecked(true);
-    FileAnswersPage = File->addAction("Print the &Answers Page");
+    FileAnswersPage = File->addAction("Print the A&nswers Page");
     FileAnswersPage->setObjectName("FileAnswersPage");
     FileAnswersPage->setCheckable(true);
     FileAnswersPage->setEnabled(false);
@@ -156,9 +156,9 @@ void frmForma::buildMenus() {
     KrossCopyWord =
         item(Kross, "KrossCopyWord", "&HTML export...", {}, false, &frmForma::KrossCopyWord_Click);
     KrossExportPdf =
-        item(Kross, "KrossExportPdf", "Export to P&DF...", {}, false, &frmForma::KrossExportPdf_Click);
+        item(Kross, "KrossExportPdf", "E&xport to PDF...", {}, false, &frmForma::KrossExportPdf_Click);
     KrossExportIpuz =
-        item(Kross, "KrossExportIpuz", "Export to i&puz...", {}, false, &frmForma::KrossExportIpuz_Click);
+        item(Kross, "KrossExportIpuz", "Export to ip&uz...", {}, false, &frmForma::KrossExportIpuz_Click);
 
     Options = bar->addMenu("&Options");
     Options->setObjectName("Options");

@@ -41,10 +41,7 @@ PrintKross::Job jobOf(const frmForma& f) {
 }
 
 void setUpPrinter(QPrinter& printer, const frmForma& f) {
-    printer.setPageLayout(QPageLayout(
-        QPageSize(chosenPaper(f)), QPageLayout::Portrait,
-        QMarginsF(PrintKross::MarginMm, PrintKross::MarginMm, PrintKross::MarginMm, PrintKross::MarginMm),
-        QPageLayout::Millimeter));
+    printer.setPageLayout(PrintKross::PageLayout(chosenPaper(f)));
     printer.setDocName(Q(Doc().KrossName));
 }
 

@@ -121,14 +121,19 @@ Job MakeJob(const KrossDocument& doc, const InterfaceTexts& texts, const Setting
     return job;
 }
 
+std::vector<PrintLayout::Page> Layout(QPagedPaintDevice& device, const Job& job) {
+    const DeviceMeasure measure(device, job.LetterFont);
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
+    return PrintLayout::Lay(job.Content, job.Grid.Width, job.Grid.Height, area.width(), area.height(),
+                            measure);
+}
+
 void Paint(QPagedPaintDevice& device, const Job& job) {
+    const std::vector<PrintLayout::Page> pages = Layout(device, job);
     QPainter painter(&device);
     if (!painter.isActive()) return;
     painter.setRenderHint(QPainter::Antialiasing);
     const DeviceMeasure measure(device, job.LetterFont);
-    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
-    const std::vector<PrintLayout::Page> pages =
-        PrintLayout::Lay(job.Content, job.Grid.Width, job.Grid.Height, area.width(), area.height(), measure);
     PagePainter draw(painter, measure, device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
     for (size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !device.newPage()) return;
@@ -143,15 +148,18 @@ QPageSize::PageSizeId DefaultPaper() {
                                                                               : QPageSize::A4;
 }
 
+QPageLayout PageLayout(QPageSize::PageSizeId paper) {
+    return QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                       QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
+}
+
 QByteArray Pdf(const Job& job, QPageSize::PageSizeId paper) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
-                                         QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(PageLayout(paper));
         writer.setTitle(Q(job.Content.Title));
         writer.setCreator(QStringLiteral("Gridmora"));
         Paint(writer, job);

@@ -5,7 +5,9 @@
 // Needs the window toolkit's painting (a QGuiApplication), never a window.
 #include <QByteArray>
 #include <QFont>
+#include <QPageLayout>
 #include <QPageSize>
+#include <vector>
 
 #include "export/PrintLayout.h"
 
@@ -31,6 +33,8 @@ Job MakeJob(const KrossDocument& doc, const InterfaceTexts& texts, const Setting
 
 // Draws the job's pages on the device from its current page on, laid out in the device's printable area.
 void Paint(QPagedPaintDevice& device, const Job& job);
+// The pages as Paint lays them out on the device, in points from the printable area's top-left corner.
+std::vector<PrintLayout::Page> Layout(QPagedPaintDevice& device, const Job& job);
 
 // The paper a new print starts on: Letter where the system's measures are American, A4 elsewhere.
 QPageSize::PageSizeId DefaultPaper();
@@ -38,7 +42,10 @@ QPageSize::PageSizeId DefaultPaper();
 // Every print has margins of this many millimetres on every side.
 constexpr double MarginMm = 15;
 
-// The bytes of a PDF file of the job, portrait on the given paper.
+// The page of every print and PDF: portrait, the margins above.
+QPageLayout PageLayout(QPageSize::PageSizeId paper);
+
+// The bytes of a PDF file of the job on the given paper.
 QByteArray Pdf(const Job& job, QPageSize::PageSizeId paper);
 
 } // namespace PrintKross

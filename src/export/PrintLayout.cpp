@@ -23,11 +23,12 @@ std::string prefixOf(int32_t number) {
     return NumberText::Plain(number) + ".";
 }
 
-// A line of text items being filled, page by page and column by column.
+// Text items being set in columns, column after column and page after page. The columns end at bottom:
+// the page's height, or less where short lists are spread evenly over the columns.
 class Flow {
   public:
-    Flow(std::vector<Page>& pages, double pageWidth, double pageHeight, const TextMeasure& m)
-        : pages_(pages), pageHeight_(pageHeight), m_(m) {
+    Flow(std::vector<Page>& pages, double pageWidth, double bottom, const TextMeasure& m)
+        : pages_(pages), bottom_(bottom), m_(m) {
         columns_ = std::max(1, static_cast<int>((pageWidth + ColumnGap) / (MinColumn + ColumnGap)));
         columnWidth_ = (pageWidth - (columns_ - 1) * ColumnGap) / columns_;
     }
@@ -47,8 +48,8 @@ class Flow {
     // Makes room for height points in the current column, moving on to the next column (or page) when
     // they do not fit; a block taller than a whole column starts wherever it is.
     void Room(double height) {
-        if (y_ + height <= pageHeight_ + 1e-6) return;
-        if (y_ == top_ && height > pageHeight_ - top_) return;
+        if (y_ + height <= bottom_ + 1e-6) return;
+        if (y_ == top_ && height > bottom_ - top_) return;
         NextColumn();
     }
     void NextColumn() {
@@ -69,7 +70,7 @@ class Flow {
 
   private:
     std::vector<Page>& pages_;
-    double pageHeight_;
+    double bottom_;
     const TextMeasure& m_;
     int columns_ = 1;
     double columnWidth_ = 0;
@@ -154,26 +155,41 @@ void layPage(std::vector<Page>& pages, const std::vector<std::pair<std::string, 
     auto cellFor = [&](double share) {
         return std::min({MaxCell, pw / std::max(gw, 1), share * avail / std::max(gh, 1)});
     };
+    // A trial run of the lists from top: true when they end on this page, above bottom.
+    auto fitsAbove = [&](double top, double bottom) {
+        std::vector<Page> trial(1);
+        Flow f(trial, pw, bottom, m);
+        f.MarkStartPage();
+        f.Start(top);
+        flowLists(f, lists, c.AcrossHeading, c.DownHeading);
+        return f.PagesAdded() == 0;
+    };
     double cell = cellFor(anyList ? GridShares[0] : 1.0);
+    bool fits = false;
     if (anyList) {
-        for (double share : GridShares) {
-            // A trial run of the lists below a grid of this share.
-            std::vector<Page> trial(1);
-            Flow f(trial, pw, ph, m);
-            f.MarkStartPage();
-            f.Start(y + cellFor(share) * gh + GridGap);
-            flowLists(f, lists, c.AcrossHeading, c.DownHeading);
-            if (f.PagesAdded() == 0) {
+        for (double share : GridShares)
+            if (fitsAbove(y + cellFor(share) * gh + GridGap, ph)) {
                 cell = cellFor(share);
+                fits = true;
                 break;
             }
-        }
     }
     pages.back().Grid = GridItem{(pw - cell * gw) / 2, y, cell, letters};
     if (!anyList) return;
-    Flow f(pages, pw, ph, m);
+    const double top = y + cell * gh + GridGap;
+    // Lists that fit are spread evenly over the columns, as a newspaper sets them: the lowest bottom
+    // at which they still fit.
+    double bottom = ph;
+    if (fits) {
+        double low = top;
+        for (int i = 0; i < 24 && bottom - low > 0.5; ++i) {
+            const double mid = (low + bottom) / 2;
+            (fitsAbove(top, mid) ? bottom : low) = mid;
+        }
+    }
+    Flow f(pages, pw, bottom, m);
     f.MarkStartPage();
-    f.Start(y + cell * gh + GridGap);
+    f.Start(top);
     flowLists(f, lists, c.AcrossHeading, c.DownHeading);
 }
 

@@ -27,11 +27,11 @@ std::string_view BuiltInText(int32_t index) {
     case 154:
         return "Letter";
     case 155:
-        return "Print the &Answers Page";
+        return "Print the A&nswers Page";
     case 156:
-        return "Export to P&DF...";
+        return "E&xport to PDF...";
     case 157:
-        return "Export to i&puz...";
+        return "Export to ip&uz...";
     case 158:
         return "Answers";
     case 159:
