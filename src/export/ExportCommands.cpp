@@ -111,7 +111,10 @@ void PrintPreview(frmForma& f) {
     setUpPrinter(printer, f);
     const PrintKross::Job job = jobOf(f);
     QPrintPreviewDialog dialog(&printer, &f);
-    dialog.setWindowTitle(Plain(f.FilePrintPreview->text()));
+    QString title = Plain(f.FilePrintPreview->text());
+    while (title.endsWith(QLatin1Char('.')))
+        title.chop(1);
+    dialog.setWindowTitle(title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&job](QPrinter* p) { PrintKross::Paint(*p, job); });
     dialog.exec();
