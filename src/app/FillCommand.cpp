@@ -42,6 +42,10 @@ std::optional<uint64_t> seed(const std::string& s) {
 
 } // namespace
 
+bool Asked(int argc, char** argv) {
+    return argc >= 2 && std::string(argv[1]) == "--fill";
+}
+
 std::optional<Request> ParseArguments(const std::vector<std::string>& args) {
     Request r;
     std::vector<std::string> files;

@@ -32,6 +32,9 @@ struct Request {
     std::optional<uint64_t> Seed;        // none: a new seed each run
 };
 
+// True when the program's arguments (argv as main gets it) ask for the fill: the first one is --fill.
+bool Asked(int argc, char** argv);
+
 // The arguments after "--fill": IN OUT, then "--time-limit S" and "--seed N" in any order. Nothing when
 // they do not fit.
 std::optional<Request> ParseArguments(const std::vector<std::string>& args);
