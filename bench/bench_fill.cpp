@@ -3,9 +3,8 @@
 //
 //   bench_fill [--data FOLDER] [--seeds N] [--runs N] [--qxw-timeout S] [--russian-checked] [GRID ...]
 //
-// Word lists: the .dat files of FOLDER (a program folder's Data/), or, by default, lists made the way the
-// build makes them, from Debian's dictionaries: /usr/share/hunspell/ru_RU.dic (word stems, Ё as Е) first,
-// then /usr/share/dict/american-english, words of letters only, upper case, cp1251, each once.
+// Word lists: the .dat files of FOLDER, by default those the build makes for the program folder's Data/
+// (from Debian's hunspell-ru and wamerican: the Russian words, then the English ones).
 //
 // A Qxw alphabet holds Cyrillic or Latin letters, not both, so each grid is compared on the words of one
 // alphabet, given to both programs: the "checked" grids (every letter in two words, the English-language
@@ -62,8 +61,6 @@ using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
 
 const char* const QxwPath = "/usr/games/qxw";
-const char* const RussianDic = "/usr/share/hunspell/ru_RU.dic";
-const char* const EnglishDic = "/usr/share/dict/american-english";
 
 double msSince(Clock::time_point t0) {
     return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
@@ -75,49 +72,6 @@ double median(std::vector<double> v) {
 }
 
 // ---- Word lists ----
-
-// The dictionaries' words, one per line, UTF-8: Russian stems (the part before "/" of the .dic lines,
-// Ё as Е) made of Cyrillic letters only, then English words of Latin letters only.
-std::string dictionaryWords(bool russian, bool english) {
-    std::string out, text;
-    if (russian && TextFile::ReadAll(RussianDic, text) == TextFile::Error::None) {
-        bool first = true;
-        for (std::string_view line : TextFile::SplitLines(text)) {
-            if (first) { // the count of entries
-                first = false;
-                continue;
-            }
-            std::string_view stem = line.substr(0, line.find('/'));
-            const auto cp = Cp1251::FromUtf8(stem);
-            if (!cp || cp->empty()) continue;
-            std::string word = *cp;
-            bool letters = true;
-            for (char& c : word) {
-                const unsigned char b = static_cast<unsigned char>(c);
-                if (b == 0xA8)
-                    c = static_cast<char>(0xC5); // Ё
-                else if (b == 0xB8)
-                    c = static_cast<char>(0xE5); // ё
-                else if (b < 0xC0)
-                    letters = false;
-            }
-            if (!letters) continue;
-            out += Cp1251::ToUtf8(word);
-            out += '\n';
-        }
-    }
-    if (english && TextFile::ReadAll(EnglishDic, text) == TextFile::Error::None) {
-        for (std::string_view line : TextFile::SplitLines(text)) {
-            if (line.empty() || !std::all_of(line.begin(), line.end(), [](char c) {
-                    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-                }))
-                continue;
-            out += line;
-            out += '\n';
-        }
-    }
-    return out;
-}
 
 // Writes the lists as 2.dat .. 24.dat into folder and returns their file bytes.
 std::array<std::string, FillWords::MaxLength + 1> writeLists(const WordListBuilder::WordLists& lists,
@@ -438,12 +392,8 @@ int main(int argc, char** argv) {
     const std::string tmp = tmpl;
 
     // The shipped lists, and their two alphabets apart.
-    std::array<std::string, FillWords::MaxLength + 1> shippedFiles;
-    if (dataFolder.empty())
-        shippedFiles =
-            writeLists(WordListBuilder::BuildWordLists(dictionaryWords(true, true)), tmp + "/shipped");
-    else
-        shippedFiles = readLists(dataFolder);
+    if (dataFolder.empty()) dataFolder = GRIDMORA_WORD_LISTS_DIR;
+    const std::array<std::string, FillWords::MaxLength + 1> shippedFiles = readLists(dataFolder);
     auto t0 = Clock::now();
     const FillWords shipped = FillWords::FromFiles(shippedFiles);
     const double buildMs = msSince(t0);
@@ -457,7 +407,8 @@ int main(int argc, char** argv) {
                 dataFolder.empty() ? "made from the dictionaries" : dataFolder.c_str(), shipped.Total(),
                 buildMs, ru.words.Total(), en.words.Total());
     if (ru.words.Total() == 0 || en.words.Total() == 0) {
-        std::fprintf(stderr, "a list is empty: are hunspell-ru and wamerican installed?\n");
+        std::fprintf(stderr, "%s: no Russian or no English words (build the word lists, or give --data)\n",
+                     dataFolder.c_str());
         return 1;
     }
     for (const Lists* l : {&ru, &en})
@@ -559,7 +510,7 @@ int main(int argc, char** argv) {
 
     std::printf(
         "\nfrom the shipped lists of both alphabets (Russian first, then English), in this process:\n");
-    const Lists both{"both", "", tmp + "/shipped", FillWords::FromFiles(shippedFiles), shippedSet, {}};
+    const Lists both{"both", "", dataFolder, FillWords::FromFiles(shippedFiles), shippedSet, {}};
     for (const Grid& g : grids) {
         const InProcess in = fillInProcess(g, both, seeds, 10000);
         std::printf("  %-12s", g.name.c_str());

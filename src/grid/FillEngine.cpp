@@ -46,6 +46,7 @@ struct Var {
     int32_t cellBase = 0;
     std::vector<uint64_t> words;     // the set of the words of its length that still fit (FillWords::Bits)
     uint32_t count = 0;              // how many
+    uint32_t lo = 0, hi = 0;         // the blocks outside lo..hi-1 are empty
     std::vector<Mask> unions;        // per position: the letters some fitting word has there
     std::vector<uint32_t> residue;   // [position * letters + letter]: a block where such a word was last seen
     uint64_t savedAt = ~uint64_t{0}; // the step whose trail holds its state already
@@ -105,6 +106,7 @@ class Search {
     // Choosing.
     int32_t chooseVar();
     void orderWords(int32_t vi, std::vector<uint32_t>& out, uint64_t* conflict);
+    void failed(int32_t vi);
     DiveEnd dive(uint64_t budget);
     bool checkStop(DiveEnd& end);
     void report(bool force);
@@ -120,6 +122,7 @@ class Search {
     std::vector<Var> vars_;
     std::vector<int32_t> varCells_;                // cells of every var, from cellBase
     std::vector<Mask> cellMask_;                   // letters each cell may still take
+    std::vector<double> cellWeight_;               // how often a word through the cell ran out
     std::vector<int32_t> cellRefStart_, cellRefs_; // per cell: (var * 32 + position) of the vars through it
     std::array<std::vector<int32_t>, FillWords::MaxLength + 1> usedBy_;    // per word: Free, Given or the var
     std::array<std::vector<uint32_t>, FillWords::MaxLength + 1> placedOf_; // the words placed, by length
@@ -178,6 +181,7 @@ bool Search::build(int32_t& unfillable) {
         return static_cast<int32_t>(std::lower_bound(keys.begin(), keys.end(), keyOf(s, i)) - keys.begin());
     };
     cellMask_.assign(keys.size(), AllLetters);
+    cellWeight_.assign(keys.size(), 0);
 
     // Letters given by the answers already in the grid; a byte no word uses leaves the cell no letter.
     for (const Slot& s : slots) {
@@ -221,6 +225,7 @@ bool Search::build(int32_t& unfillable) {
             if (used[w] == Given) v.words[w / 64] &= ~(uint64_t{1} << (w % 64));
         for (uint64_t b : v.words)
             v.count += bitCount(b);
+        v.hi = static_cast<uint32_t>(v.words.size());
         v.residue.assign(static_cast<size_t>(s.Length * letters_), 0);
         v.unions.assign(static_cast<size_t>(s.Length), 0);
         for (int32_t p = 0; p < s.Length; ++p) {
@@ -330,9 +335,10 @@ void Search::save(int32_t vi) {
     Var& v = vars_[static_cast<size_t>(vi)];
     if (v.savedAt == step_) return;
     v.savedAt = step_;
-    trail_.push_back({TrailEntry::VarState, vi, v.count, 0, arena_.size()});
+    // Only the blocks in range: the others are empty, and stay so.
+    trail_.push_back({TrailEntry::VarState, vi, v.count, (uint64_t{v.lo} << 32) | v.hi, arena_.size()});
     arena_.insert(arena_.end(), v.unions.begin(), v.unions.end());
-    arena_.insert(arena_.end(), v.words.begin(), v.words.end());
+    arena_.insert(arena_.end(), v.words.begin() + v.lo, v.words.begin() + v.hi);
 }
 
 // Whether some word of the var's set has the letter at position p; looks where it found one last time
@@ -340,9 +346,8 @@ void Search::save(int32_t vi) {
 bool Search::supported(Var& v, int32_t p, int32_t letter) {
     const uint64_t* bits = words_.Bits(v.length, p, static_cast<uint8_t>(letter));
     uint32_t& hint = v.residue[static_cast<size_t>(p * letters_ + letter)];
-    if (v.words[hint] & bits[hint]) return true;
-    const uint32_t blocks = static_cast<uint32_t>(v.words.size());
-    for (uint32_t k = 0; k < blocks; ++k)
+    if (hint >= v.lo && hint < v.hi && (v.words[hint] & bits[hint])) return true;
+    for (uint32_t k = v.lo; k < v.hi; ++k)
         if (v.words[k] & bits[k]) {
             hint = k;
             return true;
@@ -356,7 +361,7 @@ bool Search::filter(int32_t vi) {
     Var& v = vars_[static_cast<size_t>(vi)];
     const int32_t length = v.length;
     const int32_t* cells = varCells_.data() + v.cellBase;
-    const size_t blocks = v.words.size();
+    const size_t lo = v.lo, hi = v.hi;
     uint64_t* set = v.words.data();
     bool changed = false;
     for (int32_t p = 0; p < length; ++p) {
@@ -369,18 +374,19 @@ bool Search::filter(int32_t vi) {
         }
         if (std::popcount(m) < std::popcount(gone)) {
             // Keep the words with one of the letters left.
-            std::fill(union_.begin(), union_.begin() + static_cast<ptrdiff_t>(blocks), 0);
+            std::fill(union_.begin() + static_cast<ptrdiff_t>(lo),
+                      union_.begin() + static_cast<ptrdiff_t>(hi), 0);
             for (Mask r = m; r; r &= r - 1) {
                 const uint64_t* bits = words_.Bits(length, p, static_cast<uint8_t>(std::countr_zero(r)));
-                for (size_t k = 0; k < blocks; ++k)
+                for (size_t k = lo; k < hi; ++k)
                     union_[k] |= bits[k];
             }
-            for (size_t k = 0; k < blocks; ++k)
+            for (size_t k = lo; k < hi; ++k)
                 set[k] &= union_[k];
         } else {
             for (Mask r = gone; r; r &= r - 1) {
                 const uint64_t* bits = words_.Bits(length, p, static_cast<uint8_t>(std::countr_zero(r)));
-                for (size_t k = 0; k < blocks; ++k)
+                for (size_t k = lo; k < hi; ++k)
                     set[k] &= ~bits[k];
             }
         }
@@ -408,7 +414,11 @@ bool Search::filter(int32_t vi) {
     }
 
     uint32_t count = 0;
-    for (size_t k = 0; k < blocks; ++k)
+    while (v.lo < v.hi && set[v.lo] == 0)
+        ++v.lo;
+    while (v.hi > v.lo && set[v.hi - 1] == 0)
+        --v.hi;
+    for (size_t k = v.lo; k < v.hi; ++k)
         count += bitCount(set[k]);
     if (count == 0) {
         v.count = 0;
@@ -420,9 +430,9 @@ bool Search::filter(int32_t vi) {
     // The letters left at each position: read off the words themselves when few are left, else ask the
     // letters' sets whether some word still has them.
     std::array<Mask, FillWords::MaxLength> seen{};
-    const bool few = count <= blocks;
+    const bool few = count <= v.hi - v.lo;
     if (few)
-        for (size_t k = 0; k < blocks; ++k)
+        for (size_t k = v.lo; k < v.hi; ++k)
             for (uint64_t b = set[k]; b; b &= b - 1) {
                 const uint8_t* letters = words_.Letters(
                     length, static_cast<uint32_t>(k * 64 + static_cast<size_t>(std::countr_zero(b))));
@@ -516,7 +526,10 @@ void Search::undo(size_t to) {
             Var& v = vars_[static_cast<size_t>(e.a)];
             const size_t length = static_cast<size_t>(v.length);
             std::memcpy(v.unions.data(), arena_.data() + e.arena, length * sizeof(Mask));
-            std::memcpy(v.words.data(), arena_.data() + e.arena + length, v.words.size() * sizeof(uint64_t));
+            v.lo = static_cast<uint32_t>(e.b >> 32);
+            v.hi = static_cast<uint32_t>(e.b);
+            std::memcpy(v.words.data() + v.lo, arena_.data() + e.arena + length,
+                        (v.hi - v.lo) * sizeof(uint64_t));
             v.count = e.c;
             v.savedAt = ~uint64_t{0};
             arena_.resize(e.arena);
@@ -539,15 +552,34 @@ void Search::undo(size_t to) {
 
 // ---- Choosing ----
 
-// The open word with the fewest fitting words, weighed by how often it has run out before; a word with
-// one fitting word (or none) always comes first.
+// A var's words ran out: it, and its crossings, weigh more when the next var is chosen.
+void Search::failed(int32_t vi) {
+    Var& v = vars_[static_cast<size_t>(vi)];
+    v.weight += 1;
+    for (int32_t p = 0; p < v.length; ++p)
+        cellWeight_[static_cast<size_t>(varCells_[static_cast<size_t>(v.cellBase + p)])] += 1;
+}
+
+// The open word with the fewest fitting words against the weight of its crossings that are still open
+// (how often words through those cells ran out before); a word with one fitting word always comes first.
 int32_t Search::chooseVar() {
     int32_t best = -1;
     double bestKey = 0;
     for (size_t vi = 0; vi < vars_.size(); ++vi) {
         const Var& v = vars_[vi];
         if (v.level >= 0) continue;
-        const double key = v.count <= 1 ? -1.0 / (1.0 + v.jitter) : v.count / (1.0 + v.weight + v.jitter);
+        double w = 1.0 + v.jitter;
+        for (int32_t p = 0; p < v.length; ++p) {
+            const int32_t cell = varCells_[static_cast<size_t>(v.cellBase + p)];
+            bool open = false;
+            for (int32_t r = cellRefStart_[static_cast<size_t>(cell)];
+                 r < cellRefStart_[static_cast<size_t>(cell) + 1]; ++r) {
+                const int32_t t = cellRefs_[static_cast<size_t>(r)] / 32;
+                open = open || (t != static_cast<int32_t>(vi) && vars_[static_cast<size_t>(t)].level < 0);
+            }
+            if (open) w += cellWeight_[static_cast<size_t>(cell)];
+        }
+        const double key = v.count <= 1 ? -1.0 / w : v.count / w;
         if (best < 0 || key < bestKey) {
             best = static_cast<int32_t>(vi);
             bestKey = key;
@@ -577,8 +609,8 @@ void Search::orderWords(int32_t vi, std::vector<uint32_t>& out, uint64_t* confli
             const Var& tv = vars_[static_cast<size_t>(t)];
             if (t == vi || tv.level >= 0) continue;
             Crossing c{p, {}};
-            if (tv.count <= tv.words.size()) {
-                for (size_t k = 0; k < tv.words.size(); ++k)
+            if (tv.count <= tv.hi - tv.lo) {
+                for (size_t k = tv.lo; k < tv.hi; ++k)
                     for (uint64_t b = tv.words[k]; b; b &= b - 1) {
                         const uint32_t w =
                             static_cast<uint32_t>(k * 64 + static_cast<size_t>(std::countr_zero(b)));
@@ -589,7 +621,7 @@ void Search::orderWords(int32_t vi, std::vector<uint32_t>& out, uint64_t* confli
                     const int letter = std::countr_zero(m);
                     const uint64_t* bits = words_.Bits(tv.length, q, static_cast<uint8_t>(letter));
                     uint32_t n = 0;
-                    for (size_t k = 0; k < tv.words.size(); ++k)
+                    for (size_t k = tv.lo; k < tv.hi; ++k)
                         n += bitCount(tv.words[k] & bits[k]);
                     c.count[static_cast<size_t>(letter)] = n;
                 }
@@ -601,7 +633,7 @@ void Search::orderWords(int32_t vi, std::vector<uint32_t>& out, uint64_t* confli
     std::vector<std::pair<float, uint32_t>> scored;
     scored.reserve(v.count);
     std::uniform_real_distribution<float> noise(0.0f, 1.0f);
-    for (size_t k = 0; k < v.words.size(); ++k)
+    for (size_t k = v.lo; k < v.hi; ++k)
         for (uint64_t b = v.words[k]; b; b &= b - 1) {
             const uint32_t w = static_cast<uint32_t>(k * 64 + static_cast<size_t>(std::countr_zero(b)));
             if (used[w] != Free) {
@@ -688,8 +720,7 @@ DiveEnd Search::dive(uint64_t budget) {
                 level.mark = mark();
                 place(level.var, w, lk);
                 if (propagate()) break; // deeper
-                Var& gone = vars_[static_cast<size_t>(wiped_)];
-                gone.weight += 1;
+                failed(wiped_);
                 ++deadEnds;
                 if (explain_) {
                     uint64_t* why = scratch_.Of(0);
@@ -754,7 +785,7 @@ Result Search::Run() {
     for (uint64_t run = 1;; ++run) {
         for (Var& v : vars_)
             v.jitter = jitter(rng_);
-        const DiveEnd end = dive(luby(run) * 100);
+        const DiveEnd end = dive(luby(run) * 1000);
         if (end == DiveEnd::Filled) {
             result.Kind = Outcome::Filled;
             result.Answers.assign(problem_.Slots.size(), std::string());
