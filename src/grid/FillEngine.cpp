@@ -91,6 +91,7 @@ class Search {
   private:
     // Setting up.
     bool build(int32_t& unfillable);
+    void findAlphabets();
     // Narrowing.
     void save(int32_t vi);
     bool supported(Var& v, int32_t p, int32_t letter);
@@ -149,6 +150,14 @@ class Search {
     };
     std::vector<Level> levels_;
     int32_t placed_ = 0;
+    // Letters that share a word are in one alphabet: words of different alphabets never cross, so the
+    // first word placed decides a whole connected grid. Most tries start with the alphabet whose tries
+    // got furthest; every fourth goes round them all.
+    std::array<uint8_t, FillWords::MaxLetters> alphabetOf_{};
+    int32_t alphabets_ = 1;
+    int32_t firstAlphabet_ = 0;
+    std::array<int32_t, FillWords::MaxLetters> furthest_{}; // per alphabet: the most words a try placed
+    int32_t tryMost_ = 0;
     Progress progress_;
 };
 
@@ -157,6 +166,7 @@ class Search {
 bool Search::build(int32_t& unfillable) {
     const auto& slots = problem_.Slots;
     letters_ = words_.LetterCount();
+    findAlphabets();
     auto inside = [&](const Slot& s) {
         if (s.Direction != 0 && s.Direction != 1) return false;
         if (s.Length < 1 || s.X < 0 || s.Y < 0) return false;
@@ -288,6 +298,33 @@ bool Search::build(int32_t& unfillable) {
         return false;
     }
     return true;
+}
+
+// Joins the letters that share a word, and numbers the groups.
+void Search::findAlphabets() {
+    std::array<uint8_t, FillWords::MaxLetters> parent{};
+    for (int32_t l = 0; l < letters_; ++l)
+        parent[static_cast<size_t>(l)] = static_cast<uint8_t>(l);
+    auto root = [&](uint8_t l) {
+        while (parent[l] != l)
+            l = parent[l] = parent[parent[l]];
+        return l;
+    };
+    for (int32_t length = FillWords::MinLength; length <= FillWords::MaxLength; ++length)
+        for (uint32_t w = 0; w < words_.Count(length); ++w) {
+            const uint8_t* letters = words_.Letters(length, w);
+            for (int32_t p = 1; p < length; ++p)
+                parent[root(letters[p])] = root(letters[0]);
+        }
+    std::array<int32_t, FillWords::MaxLetters> number;
+    number.fill(-1);
+    alphabets_ = 0;
+    for (int32_t l = 0; l < letters_; ++l) {
+        int32_t& n = number[root(static_cast<uint8_t>(l))];
+        if (n < 0) n = alphabets_++;
+        alphabetOf_[static_cast<size_t>(l)] = static_cast<uint8_t>(n);
+    }
+    alphabets_ = std::max(alphabets_, 1);
 }
 
 // ---- Narrowing ----
@@ -494,6 +531,7 @@ void Search::place(int32_t vi, uint32_t word, int32_t level) {
     trail_.push_back({TrailEntry::Place, vi, 0, 0, 0});
     ++placed_;
     progress_.MostPlaced = std::max(progress_.MostPlaced, placed_);
+    tryMost_ = std::max(tryMost_, placed_);
     uint64_t* reason = nullptr;
     if (explain_) {
         reason = scratch_.Of(1);
@@ -652,6 +690,10 @@ void Search::orderWords(int32_t vi, std::vector<uint32_t>& out, uint64_t* confli
     std::sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) {
         return a.first > b.first || (a.first == b.first && a.second < b.second);
     });
+    if (levels_.size() == 1 && alphabets_ > 1)
+        std::stable_partition(scored.begin(), scored.end(), [&](const auto& sw) {
+            return alphabetOf_[words_.Letters(length, sw.second)[0]] == firstAlphabet_;
+        });
     out.clear();
     for (const auto& s : scored)
         out.push_back(s.second);
@@ -785,7 +827,16 @@ Result Search::Run() {
     for (uint64_t run = 1;; ++run) {
         for (Var& v : vars_)
             v.jitter = jitter(rng_);
+        if (run % 4 == 1) {
+            firstAlphabet_ = static_cast<int32_t>((run / 4) % static_cast<uint64_t>(alphabets_));
+        } else {
+            firstAlphabet_ = static_cast<int32_t>(
+                std::max_element(furthest_.begin(), furthest_.begin() + alphabets_) - furthest_.begin());
+        }
+        tryMost_ = 0;
         const DiveEnd end = dive(luby(run) * 1000);
+        furthest_[static_cast<size_t>(firstAlphabet_)] =
+            std::max(furthest_[static_cast<size_t>(firstAlphabet_)], tryMost_);
         if (end == DiveEnd::Filled) {
             result.Kind = Outcome::Filled;
             result.Answers.assign(problem_.Slots.size(), std::string());
