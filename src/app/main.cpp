@@ -1,10 +1,5 @@
-#include <QApplication>
-
-#include "app/MainM.h"
+#include "app/CommandLine.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Gridmora");
-    MainM::Main();
-    return QApplication::exec();
+    return CommandLine::Run(argc, argv);
 }

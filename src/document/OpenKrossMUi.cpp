@@ -13,8 +13,14 @@
 
 namespace OpenKrossM {
 
-void OpenKross() {
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().KrwFilter));
+void OpenKross(const std::optional<std::string>& chosen) {
+    std::string path;
+    if (chosen) {
+        path = *chosen;
+        apiOpenSaveM::TakeChosenFile(QPath(path));
+    } else {
+        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().KrwFilter));
+    }
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
     ReadKross(path);

@@ -8,18 +8,24 @@ std::string_view BuiltInText(int32_t index) {
     // 76..84: safe handling of received files and pasted text
 
     // 85..99: the installed program (command line, settings folder, dialogs of the desktop)
+    case 85:
+        return "Gridmora, a crossword workshop: draw a grid, write its clues and answers, solve crosswords.";
+    case 86:
+        return "A crossword (.krw) or an answers file (.otv) to open.";
+    case 87:
+        return "Only one file can be opened at a time.";
 
-    // 100..109: word lists and the word search
+        // 100..109: word lists and the word search
 
-    // 110..114: the field's drawing
+        // 110..114: the field's drawing
 
-    // 115..149: authoring aids (undo and redo, editing the grid, symmetry, the clue overview)
+        // 115..149: authoring aids (undo and redo, editing the grid, symmetry, the clue overview)
 
-    // 150..179: printing, PDF and ipuz
+        // 150..179: printing, PDF and ipuz
 
-    // 180..199: filling the grid from the word lists
+        // 180..199: filling the grid from the word lists
 
-    // 200..219: menus, dialogs and the about box
+        // 200..219: menus, dialogs and the about box
 
     default:
         return {};
