@@ -4,6 +4,7 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "basics/TextFile.h"
 
@@ -19,31 +20,34 @@ bool isFolder(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::vector<std::string> components(const std::string& path) {
+    std::vector<std::string> out;
+    size_t pos = 0;
+    while (pos <= path.size()) {
+        size_t end = path.find('/', pos);
+        if (end == std::string::npos) end = path.size();
+        if (end > pos) out.push_back(path.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return out;
+}
+
 // "/usr/bin/" + "../share/gridmora" -> "/usr/share/gridmora/": ".." steps are taken by name, so the
 // result names the folder beside the binary's folder even when that is reached through a link.
 std::string joinRelative(const std::string& dir, const std::string& relative) {
-    std::string out = dir;
-    while (out.size() > 1 && out.back() == '/')
-        out.pop_back();
-    size_t pos = 0;
-    while (pos < relative.size()) {
-        size_t end = relative.find('/', pos);
-        if (end == std::string::npos) end = relative.size();
-        const std::string part = relative.substr(pos, end - pos);
-        pos = end + 1;
-        if (part.empty() || part == ".") continue;
+    std::vector<std::string> parts = components(dir);
+    for (const std::string& part : components(relative)) {
+        if (part == ".") continue;
         if (part == "..") {
-            const size_t slash = out.find_last_of('/');
-            if (slash == std::string::npos)
-                out = ".";
-            else
-                out = slash == 0 ? "/" : out.substr(0, slash);
+            if (!parts.empty()) parts.pop_back();
             continue;
         }
-        if (out.empty() || out.back() != '/') out += '/';
-        out += part;
+        parts.push_back(part);
     }
-    return withSlash(out);
+    std::string out = !dir.empty() && dir.front() == '/' ? std::string(1, '/') : std::string();
+    for (const std::string& part : parts)
+        out += part + '/';
+    return out;
 }
 
 } // namespace
