@@ -9,9 +9,9 @@ packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev googletest f
 deb_packages=(dpkg-dev file lintian)
 case "${1:-}" in
 --test)
-  # The tests also open an exported page in a headless browser, validate the installed desktop entry,
-  # MIME package and metainfo, and build the Debian package.
-  packages+=(chromium desktop-file-utils shared-mime-info appstream "${deb_packages[@]}")
+  # The tests also open an exported page in a headless browser, read exported PDFs back with poppler,
+  # validate the installed desktop entry, MIME package and metainfo, and build the Debian package.
+  packages+=(chromium poppler-utils desktop-file-utils shared-mime-info appstream "${deb_packages[@]}")
   ;;
 --deb)
   packages+=("${deb_packages[@]}")

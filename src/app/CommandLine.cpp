@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <cstdio>
 
+#include "app/ExportCommand.h"
 #include "app/MainM.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
@@ -37,8 +38,7 @@ void usageError(const QString& text) {
 
 // Message boxes without anybody to answer them: the text goes to stderr, the default answer is taken
 // (No for a question, so nothing is replaced or saved unasked).
-MsgBoxM::Answer answerOnConsole(const QString& text, MsgBoxM::Style style) {
-    print(stderr, QStringLiteral("message: ") + text);
+MsgBoxM::Answer defaultAnswer(MsgBoxM::Style style) {
     switch (style) {
     case MsgBoxM::Style::Critical:
     case MsgBoxM::Style::Information:
@@ -48,14 +48,29 @@ MsgBoxM::Answer answerOnConsole(const QString& text, MsgBoxM::Style style) {
     }
 }
 
+// A window-less command's messages: the text alone.
+MsgBoxM::Answer answerOnConsole(const QString& text, MsgBoxM::Style style) {
+    print(stderr, text);
+    return defaultAnswer(style);
+}
+
+// The test hook's messages, marked so that a test tells them from the toolkit's notes.
+MsgBoxM::Answer answerMarked(const QString& text, MsgBoxM::Style style) {
+    print(stderr, QStringLiteral("message: ") + text);
+    return defaultAnswer(style);
+}
+
 // Loads the language in force before the command line is understood, so that help and errors speak it.
-// With quiet a failure says nothing: the window's start reports it.
-void loadLanguageTexts(bool quiet) {
+// Before a window a failure says nothing (the window's start reports it); without one it goes to stderr.
+void loadLanguageTexts(bool window) {
     auto& o = Opt();
-    if (quiet) MsgBoxM::SetResponder([](const QString&, MsgBoxM::Style) { return MsgBoxM::Answer::Ok; });
+    if (window)
+        MsgBoxM::SetResponder([](const QString&, MsgBoxM::Style) { return MsgBoxM::Answer::Ok; });
+    else
+        MsgBoxM::SetResponder(answerOnConsole);
     const std::string name = o.LanguageFile.empty() ? std::string("Russian.txt") : o.LanguageFile;
     LoadJazikM::LoadLanguage(name);
-    if (quiet) MsgBoxM::SetResponder({});
+    if (window) MsgBoxM::SetResponder({});
 }
 
 } // namespace
@@ -103,7 +118,9 @@ void OpenFile(frmForma& form, const std::string& path) {
 
 std::vector<WindowlessCommand> WindowlessCommands() {
     // Each entry: the option that chooses the command, the options only it reads, its function.
-    return {};
+    return {
+        {ExportCommand::Option(), ExportCommand::MoreOptions(), ExportCommand::Run},
+    };
 }
 
 bool NeedsDisplay(const QStringList& arguments) {
@@ -124,8 +141,15 @@ int Run(int argc, char** argv) {
     QStringList raw;
     for (int i = 1; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    if (!NeedsDisplay(raw) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool window = NeedsDisplay(raw);
+    if (!window) {
+        // Help, the version and the window-less commands need no display; their stderr carries their own
+        // messages only, not the toolkit's notes about the session they run in.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) print(stderr, text);
+        });
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gridmora"));
@@ -133,8 +157,7 @@ int Run(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(GRIDMORA_APP_ID));
     QApplication::setWindowIcon(ApplicationIcon());
 
-    MainM::PrepareSettings();
-    const bool window = NeedsDisplay(raw);
+    MainM::LoadSettings();
     loadLanguageTexts(window);
 
     const auto commands = WindowlessCommands();
@@ -164,11 +187,8 @@ int Run(int argc, char** argv) {
         print(stdout, QStringLiteral("Gridmora %1").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
-    for (const auto& c : commands) {
-        if (!parser.isSet(c.Option)) continue;
-        MsgBoxM::SetResponder(answerOnConsole);
-        return c.Run(parser);
-    }
+    for (const auto& c : commands)
+        if (parser.isSet(c.Option)) return c.Run(parser);
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -176,7 +196,7 @@ int Run(int argc, char** argv) {
         return UsageError;
     }
     const bool closeAfterStart = qEnvironmentVariable(CloseAfterStartVariable) == QLatin1String("1");
-    if (closeAfterStart) MsgBoxM::SetResponder(answerOnConsole);
+    if (closeAfterStart) MsgBoxM::SetResponder(answerMarked);
 
     frmForma* form = MainM::StartWindow();
     const std::string file = files.isEmpty() ? std::string() : LocalPath(files.first());

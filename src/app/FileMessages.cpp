@@ -8,7 +8,9 @@
 namespace FileMessages {
 
 QString FileCaption() {
-    return MainForm() ? Plain(MainForm()->File->title()) : QString();
+    // Without the main window (the command line) the language file's caption of the File menu.
+    return MainForm() ? Plain(MainForm()->File->title())
+                      : Q(StripMnemonic(Lang().Captions[static_cast<size_t>(LangIndex::FileMenu)]));
 }
 
 bool MayReplace(const std::string& path, const std::string& ownFile) {
@@ -20,6 +22,12 @@ bool MayReplace(const std::string& path, const std::string& ownFile) {
 void WriteFailed(TextFile::Error err) {
     const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
     MsgBoxM::Show(FileCaption() + QStringLiteral(" ") + Q(tail), MsgBoxM::Style::Critical);
+}
+
+void WriteFailedAt(const std::string& path, TextFile::Error err) {
+    const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
+    MsgBoxM::Show(FileCaption() + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") + Q(tail),
+                  MsgBoxM::Style::Critical);
 }
 
 void ReadFailed(TextFile::Error err) {

@@ -12,7 +12,7 @@
 
 namespace MainM {
 
-void PrepareSettings(std::optional<std::string> programDir) {
+void LoadSettings(std::optional<std::string> programDir) {
     ResetState();
     auto& o = Opt();
     o = DefaultSettings();
@@ -30,11 +30,11 @@ void PrepareSettings(std::optional<std::string> programDir) {
     if (!o.SettingsDir.empty() && TextFile::ReadAll(o.SettingsDir + std::string(SettingsFileName), bytes,
                                                     size_t{1} << 20) == TextFile::Error::None)
         ReadSettingsText(bytes, o);
+    NewFontM::RegisterFontSubstitutes();
 }
 
 frmForma* StartWindow() {
     auto& o = Opt();
-    NewFontM::RegisterFontSubstitutes();
     auto* form = new frmForma();
     NewFontM::BuildDigitStrips();
     NewFontM::ApplyLetterFont();
@@ -50,7 +50,7 @@ frmForma* StartWindow() {
 }
 
 frmForma* Main(std::optional<std::string> programDir) {
-    PrepareSettings(std::move(programDir));
+    LoadSettings(std::move(programDir));
     return StartWindow();
 }
 

@@ -9,6 +9,8 @@
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
 #include "document/OpenKrossM.h"
+#include "export/ExportCommands.h"
+#include "export/IpuzFormat.h"
 #include "grid/LoadReshotkiMUi.h"
 
 namespace OpenKrossM {
@@ -19,10 +21,15 @@ void OpenKross(const std::optional<std::string>& chosen) {
         path = *chosen;
         apiOpenSaveM::TakeChosenFile(QPath(path));
     } else {
-        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().KrwFilter));
+        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), ExportCommands::OpenFilter()));
     }
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
+    // A crossword of another tool comes in as a new crossword to author.
+    if (IpuzFormat::IsIpuzPath(path)) {
+        ExportCommands::OpenIpuz(path);
+        return;
+    }
     ReadKross(path);
 }
 
