@@ -303,6 +303,9 @@ TEST(CommandLine, OnlyTheWindowNeedsADisplayAndTheIconIsBuiltIn) {
         {{"-h"}, false},
         {{"--version"}, false},
         {{"First.krw", "-v"}, false},
+        {{"--export", "out.pdf", "First.krw"}, false},
+        {{"--export=out.pdf", "First.krw"}, false},
+        {{"--exported.krw"}, true},
         {{"--", "--help"}, true}, // after "--" everything is a file
     };
     for (const auto& r : rows) {
