@@ -5,6 +5,8 @@ set -euo pipefail
 # qt6-translations-l10n: Qt's own texts (buttons, file and font dialogs) in the interface language.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev googletest fonts-dejavu-core
   qt6-translations-l10n)
+# The build makes the word lists of the word search from these dictionaries.
+packages+=(hunspell-ru wamerican)
 # The Debian package: its dependencies computed by dpkg-shlibdeps (which needs file), checked by lintian.
 deb_packages=(dpkg-dev file lintian)
 case "${1:-}" in
