@@ -25,7 +25,7 @@ expect_line() { # FILE LINE: the file holds the line exactly
 
 case $what in
 run)
-  for f in bin/gridmora share/gridmora/Language/Russian.txt share/gridmora/Language/English.txt \
+  for f in bin/gridmora bin/makewordlists share/gridmora/Language/Russian.txt share/gridmora/Language/English.txt \
     share/gridmora/Samples/First.krw share/gridmora/Data/2.dat share/gridmora/help-ru.html \
     share/gridmora/help-en.html share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
