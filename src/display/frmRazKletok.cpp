@@ -12,11 +12,13 @@
 #include "app/ProgramState.h"
 #include "app/UiText.h"
 #include "basics/NumberText.h"
+#include "display/CellPainter.h"
 #include "display/NewFontM.h"
 #include "display/ProkrutkaM.h"
 #include "display/ShowReshotkaM.h"
 #include "display/ShowSlovoM.h"
 #include "document/GridLimits.h"
+#include "grid/FieldGeometry.h"
 
 frmRazKletok::frmRazKletok(QWidget* parent) : QDialog(parent) {
     setObjectName("frmRazKletok");
@@ -97,14 +99,11 @@ void frmRazKletok::DrawPreview() {
     const int k = SzNomer->currentIndex() + 1;
     Surface& p = picKletka->S;
     p.Clear();
-    p.FillBox(5, 5, s + 5, s + 5, Colors::White);
-    p.Outline(5, 5, s + 5, s + 5, Colors::Black);
-    if (frmForma* f = MainForm(); f && k >= 1 && k <= 3) {
-        const Surface& strip = f->picNomera[static_cast<size_t>(k - 1)];
-        p.CopyFrom(strip, 5 * k, 0, 5 * k, strip.Height(), 7, 7);
-    }
+    // A cell with the number 1 and the letter "A", placed as the first cell of the field.
     const QString a = QStringLiteral("A");
-    p.DrawText(s + 5 - p.TextWidth(a) - 2, s - p.TextHeight(a) + 5, a);
+    const CellPainter::CellMetrics m{s, k, s - p.TextHeight(a)};
+    const FieldGeometry::Box cell = FieldGeometry::CellBox(0, 0, s);
+    CellPainter::DrawCell(p, cell.Left, cell.Top, {Colors::White, 1, a}, m);
 }
 
 void frmRazKletok::txtSzKletok_Change() {
@@ -163,21 +162,30 @@ void frmRazKletok::kOK_Click() {
         Surface& s = f->picPole->S;
         std::vector<int32_t> colours(static_cast<size_t>(w) * static_cast<size_t>(h));
         for (int32_t r = 0; r < h; ++r)
-            for (int32_t c = 0; c < w; ++c)
-                colours[static_cast<size_t>(r) * w + c] = s.Pixel(c * old + 6, r * old + 6);
+            for (int32_t c = 0; c < w; ++c) {
+                const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, old);
+                colours[static_cast<size_t>(r) * w + c] = s.Pixel(inside.Left, inside.Top);
+            }
         s.Clear();
-        s.Resize(w * cs + 15, h * cs + 15);
-        s.FillBox(5, 5, w * cs + 5, h * cs + 5, Colors::Black);
+        s.Resize(static_cast<int>(FieldGeometry::DrawingFieldSide(w, cs)),
+                 static_cast<int>(FieldGeometry::DrawingFieldSide(h, cs)));
+        // The grid lines are what shows between the insides of the cells.
+        const FieldGeometry::Box grid = FieldGeometry::GridBox(w, h, cs);
+        s.FillBox(grid.Left, grid.Top, grid.Right, grid.Bottom, Colors::Black);
         for (int32_t r = 0; r < h; ++r)
-            for (int32_t c = 0; c < w; ++c)
-                s.FillBox(c * cs + 6, r * cs + 6, c * cs + cs + 4, r * cs + cs + 4,
+            for (int32_t c = 0; c < w; ++c) {
+                const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, cs);
+                s.FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom,
                           colours[static_cast<size_t>(r) * w + c]);
+            }
         ProkrutkaM::UpdateScrollBars();
     } else if (f) {
         const int32_t n = d.CurNumber, dir = d.CurDirection;
         NewFontM::ApplyLetterFont();
         // The field grows or shrinks with its cells before the words are drawn again.
-        if (hasGrid) f->picPole->S.Resize(o.CellSize * d.GridWidth + 10, o.CellSize * d.GridHeight + 10);
+        if (hasGrid)
+            f->picPole->S.Resize(FieldGeometry::NumberedFieldSide(d.GridWidth, o.CellSize),
+                                 FieldGeometry::NumberedFieldSide(d.GridHeight, o.CellSize));
         ShowReshotkaM::RedrawGrid();
         d.CurNumber = n;
         d.CurDirection = dir;

@@ -5,6 +5,7 @@
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "display/ShowReshotkaM.h"
+#include "grid/FieldGeometry.h"
 #include "grid/LoadReshotkiM.h"
 
 namespace LoadReshotkiM {
@@ -15,7 +16,8 @@ void LoadGrid() {
     const int32_t cs = Opt().CellSize;
     if (f) {
         f->picPole->S.Clear();
-        f->picPole->S.Resize(cs * d.GridWidth + 10, cs * d.GridHeight + 10);
+        f->picPole->S.Resize(FieldGeometry::NumberedFieldSide(d.GridWidth, cs),
+                             FieldGeometry::NumberedFieldSide(d.GridHeight, cs));
         f->picPole->show();
     }
     BuildLayers(d);

@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "display/ProkrutkaM.h"
+#include "grid/FieldGeometry.h"
 
 namespace NewPoleM {
 
@@ -11,15 +12,18 @@ void NewField() {
     if (!f) return;
     const auto& d = Doc();
     const int32_t cs = Opt().CellSize;
+    using namespace FieldGeometry;
     Surface& s = f->picPole->S;
     s.Clear();
-    s.Resize(cs * d.GridWidth + 15, cs * d.GridHeight + 15);
-    s.FillBox(5, 5, 5 + cs * d.GridWidth, 5 + cs * d.GridHeight, Colors::White);
+    s.Resize(static_cast<int>(DrawingFieldSide(d.GridWidth, cs)),
+             static_cast<int>(DrawingFieldSide(d.GridHeight, cs)));
+    const Box grid = GridBox(d.GridWidth, d.GridHeight, cs);
+    s.FillBox(grid.Left, grid.Top, grid.Right, grid.Bottom, Colors::White);
     for (int32_t c = 0; c <= d.GridWidth; ++c)
-        s.Line(5 + c * cs, 5, 5 + c * cs, 5 + cs * d.GridHeight, Colors::Black);
+        s.Line(CellLeft(c, cs), grid.Top, CellLeft(c, cs), grid.Bottom, Colors::Black);
     // The horizontal lines are one pixel longer, which closes the bottom-right corner.
     for (int32_t r = 0; r <= d.GridHeight; ++r)
-        s.Line(5, 5 + r * cs, 6 + cs * d.GridWidth, 5 + r * cs, Colors::Black);
+        s.Line(grid.Left, CellTop(r, cs), grid.Right + 1, CellTop(r, cs), Colors::Black);
     f->picPole->show();
     ProkrutkaM::UpdateScrollBars();
     f->HScroll1->setValue(0);

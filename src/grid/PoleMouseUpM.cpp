@@ -18,8 +18,8 @@ void toggleCell(int32_t c, int32_t r) {
     const int32_t color = v == 0 ? Colors::White : Colors::Green;
     const bool symmetric = f->ChSimmetrija->isChecked();
     for (auto [cc, rr] : FieldGeometry::SymmetryCells(c, r, d.GridWidth, d.GridHeight, symmetric)) {
-        const int32_t cx = 6 + cc * cs, cy = 6 + rr * cs;
-        f->picPole->S.FillBox(cx, cy, cx + cs - 2, cy + cs - 2, color);
+        const FieldGeometry::Box inside = FieldGeometry::InnerBox(cc, rr, cs);
+        f->picPole->S.FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom, color);
         d.SetCell(cc, rr, v);
     }
 }
