@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "app/MainM.h"
-#include "app/MsgBoxM.h"
-#include "app/UiText.h"
+#include "app/MainMUi.h"
 #include "app/frmForma.h"
 #include "document/frmFindWord.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace {
 
@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     // The folder has no language file: its message is answered here.
     MsgBoxM::SetResponder([](const QString&, MsgBoxM::Style) { return MsgBoxM::Answer::Ok; });
     frmForma* form = MainM::Main(appDir);
-    frmFindWord* w = frmFindWord::ShowWindow(form);
+    QPointer<frmFindWord> window;
+    frmFindWord* w = frmFindWord::ShowWindow(window, form, QString());
     QApplication::processEvents();
 
     std::printf("word list: %d words of %d letters (%.1f MB), %d runs per pattern, median [min] in ms\n",

@@ -27,7 +27,7 @@ void checkConsistent(const KrossDocument& doc) {
             check(x + (d == 0 ? len - 1 : 0) < doc.GridWidth);
             check(y + (d == 1 ? len - 1 : 0) < doc.GridHeight);
             if (doc.NoAnswers == 0) {
-                const std::string answer = doc.ClueTexts.Get(n, 1, d);
+                const std::string answer = doc.ClueTexts.Answer(n, d);
                 check(answer.empty() || answer.size() == static_cast<size_t>(len));
             }
         }

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/MainM.h"
+#include "app/MainMUi.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

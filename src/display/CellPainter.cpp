@@ -3,11 +3,11 @@
 #include <array>
 #include <string>
 
-#include "app/UiText.h"
 #include "basics/Cp1251.h"
 #include "display/DigitGlyphs.h"
 #include "display/Surface.h"
 #include "grid/FieldGeometry.h"
+#include "widgets/UiText.h"
 
 namespace CellPainter {
 

@@ -86,10 +86,10 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
         slots(r.n, Slot::Y, r.d) = r.y;
         slots(r.n, Slot::Length, r.d) = r.length;
         if (noAnswers == 0) {
-            clues.Set(r.n, 0, r.d, std::string(clue));
+            clues.SetClue(r.n, r.d, std::string(clue));
             // Every piece of the program may rely on an answer filling its word exactly.
             const bool usable = answer.size() == static_cast<size_t>(r.length);
-            clues.Set(r.n, 1, r.d, usable ? KodKodirovkiM::MapCodes(decode, answer) : std::string());
+            clues.SetAnswer(r.n, r.d, usable ? KodKodirovkiM::MapCodes(decode, answer) : std::string());
             answered[static_cast<size_t>(r.n) * 2 + static_cast<size_t>(r.d)] = usable ? 1 : 0;
         }
     }

@@ -1,54 +1,53 @@
 #include "document/OpenKrossMUi.h"
 
-#include "app/DeystvieM.h"
-#include "app/FileMessages.h"
-#include "app/MsgBoxM.h"
+#include "app/DeystvieMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/apiOpenSaveM.h"
+#include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
 #include "document/OpenKrossM.h"
 #include "grid/LoadReshotkiMUi.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/TextBox.h"
+#include "widgets/UiText.h"
 
 namespace OpenKrossM {
 
-void OpenKross() {
+void OpenKross(frmForma& f) {
     std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().KrwFilter));
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
-    ReadKross(path);
+    ReadKross(f, path);
 }
 
-void ReadKross(const std::string& path) {
-    frmForma* f = MainForm();
+void ReadKross(frmForma& f, const std::string& path) {
     auto& d = Doc();
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes);
     if (err != TextFile::Error::None) {
-        FileMessages::ReadFailed(err);
+        FileMessages::ReadFailed(f.FileCaption(), err);
         d.AppMode = Mode::OpenFailed;
         return;
     }
     d.AppMode = Mode::None;
-    if (f) f->Form_Resize();
-    DeystvieM::ApplyMode();
+    f.Form_Resize();
+    DeystvieM::ApplyMode(f);
     const KrossReadResult r = ReadKrossText(bytes, d, Opt().StyleIndex, path);
     if (r.status != KrossReadResult::Status::Ok) {
         // Sizes or counts beyond what the program holds: the file is not read at all.
-        FileMessages::ReadFailed(TextFile::Error::Other);
+        FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other);
         d.AppMode = Mode::OpenFailed;
         return;
     }
-    if (f) {
-        f->setWindowTitle(d.NoAnswers != 0 ? DeystvieM::BareGridCaption() : DeystvieM::SolvingCaption());
-        f->lblSlov->setText(DeystvieM::WordsCaption(d.WordCount));
-        f->lblVoprosOtvet->setText(Q(Lang().LangSolvePrompt));
-    }
-    DeystvieM::ApplyMode();
-    LoadReshotkiM::LoadGrid();
-    if (f) f->txtOtvet->setFocus();
-    if (d.AppMode == Mode::Incomplete) MsgBoxM::Show(Q(Lang().LangText[8]), MsgBoxM::Style::Information);
+    f.setWindowTitle(d.NoAnswers != 0 ? DeystvieM::BareGridCaption(f) : DeystvieM::SolvingCaption(f));
+    f.SetWordsCaption(DeystvieM::WordsCaption(d.WordCount));
+    f.SetPrompt(Q(Lang().LangSolvePrompt));
+    DeystvieM::ApplyMode(f);
+    LoadReshotkiM::LoadGrid(f);
+    f.AnswerBox().setFocus();
+    if (d.AppMode == Mode::Incomplete)
+        MsgBoxM::Show(Q(Lang().LangText[LangTextItem::AnswerMissingMsg]), MsgBoxM::Style::Information);
 }
 
 } // namespace OpenKrossM

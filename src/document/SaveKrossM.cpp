@@ -24,7 +24,7 @@ std::string KrossFileText(const KrossDocument& doc) {
             if (doc.WordLength(n, d) > 0) {
                 ++records;
                 if (withAnswers)
-                    textBytes += doc.ClueTexts.Get(n, 0, d).size() + doc.ClueTexts.Get(n, 1, d).size();
+                    textBytes += doc.ClueTexts.Clue(n, d).size() + doc.ClueTexts.Answer(n, d).size();
             }
 
     const KodKodirovkiM::ByteTable code = KodKodirovkiM::ToBytes(doc.CodeTable);
@@ -51,8 +51,8 @@ std::string KrossFileText(const KrossDocument& doc) {
             AppendNumberLine(out, doc.SlotTable.Get(n, Slot::Y, d));
             AppendNumberLine(out, length);
             if (withAnswers) {
-                AppendTextLine(out, doc.ClueTexts.Get(n, 0, d));
-                AppendTextLine(out, KodKodirovkiM::MapCodes(code, doc.ClueTexts.Get(n, 1, d)));
+                AppendTextLine(out, doc.ClueTexts.Clue(n, d));
+                AppendTextLine(out, KodKodirovkiM::MapCodes(code, doc.ClueTexts.Answer(n, d)));
             }
         }
     }

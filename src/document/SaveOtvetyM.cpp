@@ -33,7 +33,7 @@ std::string OtvetyFileText(const KrossDocument& doc, const std::string& pathSep)
             if (doc.SolvedWords.Get(n, d) != 1) continue;
             AppendNumberLine(out, n);
             AppendNumberLine(out, d);
-            if (doc.NoAnswers == 1) AppendTextLine(out, doc.ClueTexts.Get(n, d));
+            if (doc.NoAnswers == 1) AppendTextLine(out, doc.ClueTexts.Word(n, d));
         }
     return out;
 }

@@ -7,13 +7,12 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/frmForma.h"
 #include "basics/Cp1251.h"
 #include "basics/TextFile.h"
 #include "document/WordSearch.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 // ---- the list of found words ----
 
@@ -48,12 +47,8 @@ void FoundWordsModel::Search(const std::string& path, const std::string& pattern
 
 // ---- the window ----
 
-namespace {
-// The one word-search window; it deletes itself when closed.
-QPointer<frmFindWord> g_window;
-} // namespace
-
-frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
+frmFindWord::frmFindWord(QWidget* owner, const QString& command)
+    : QWidget(owner, Qt::Window), command_(command) {
     setObjectName("frmFindWord");
     setAttribute(Qt::WA_DeleteOnClose);
     auto* grid = new QGridLayout(this);
@@ -91,26 +86,24 @@ frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
     txtWord->setFocus();
 }
 
-frmFindWord* frmFindWord::ShowWindow(QWidget* owner) {
-    if (g_window) {
+frmFindWord* frmFindWord::ShowWindow(QPointer<frmFindWord>& window, QWidget* owner, const QString& command) {
+    if (window) {
         // Already open: brought to the front and filled again from the word selected now, which is what
         // the author asks for after moving to another word.
-        g_window->show();
-        g_window->raise();
-        g_window->activateWindow();
-        g_window->txtWord->clear();
-        g_window->Form_Load();
-        return g_window;
+        window->command_ = command;
+        window->show();
+        window->raise();
+        window->activateWindow();
+        window->txtWord->clear();
+        window->Form_Load();
+        return window;
     }
-    g_window = new frmFindWord(owner);
-    g_window->PlaceBesideOwner();
-    g_window->show();
-    g_window->Form_Load();
-    return g_window;
-}
-
-frmFindWord* frmFindWord::Current() {
-    return g_window;
+    // The window deletes itself when closed, which empties the pointer.
+    window = new frmFindWord(owner, command);
+    window->PlaceBesideOwner();
+    window->show();
+    window->Form_Load();
+    return window;
 }
 
 void frmFindWord::PlaceBesideOwner() {
@@ -131,9 +124,8 @@ void frmFindWord::PlaceBesideOwner() {
 }
 
 void frmFindWord::setFoundTitle(qsizetype count) {
-    const frmForma* f = MainForm();
-    const QString command = f ? Plain(f->KrossFoundWord->text()) : QString();
-    setWindowTitle(command + QStringLiteral(": ") + Q(Lang().LangText[13]) + QString::number(count));
+    setWindowTitle(command_ + QStringLiteral(": ") + Q(Lang().LangText[LangTextItem::FoundWordsTitle]) +
+                   QString::number(count));
 }
 
 void frmFindWord::Form_Load() {
@@ -164,8 +156,8 @@ void frmFindWord::Form_Load() {
         if (!self) return; // closed and gone meanwhile
         txtWord_KeyUp(TextBox::Enter);
     }
-    Label1->setText(Q(t.LangText[14]));
-    Label2->setText(Q(t.LangText[15]));
+    Label1->setText(Q(t.LangText[LangTextItem::PatternLabel]));
+    Label2->setText(Q(t.LangText[LangTextItem::FoundListLabel]));
 }
 
 void frmFindWord::Search() {
@@ -173,7 +165,7 @@ void frmFindWord::Search() {
     const qsizetype length = pattern.size();
     if (length <= 1) return;
     if (length > WordSearch::MaxLength) {
-        MsgBoxM::Show(Q(Lang().LangText[16]), MsgBoxM::Style::Critical);
+        MsgBoxM::Show(Q(Lang().LangText[LangTextItem::PatternTooLongMsg]), MsgBoxM::Style::Critical);
         return;
     }
     setCursor(Qt::WaitCursor);

@@ -4,12 +4,13 @@
 #include <QAbstractListModel>
 #include <QLabel>
 #include <QListView>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "app/TextBox.h"
+#include "widgets/TextBox.h"
 
 // The words found, as offsets into the text of the word-list file they came from. The model keeps that
 // text, so a list of a million words costs four bytes a word and no strings until a row is shown.
@@ -39,14 +40,14 @@ class FoundWordsModel : public QAbstractListModel {
 class frmFindWord : public QWidget {
     Q_OBJECT
   public:
-    // An ordinary window owned by the main window (owner), not modal.
-    explicit frmFindWord(QWidget* owner);
+    // An ordinary window owned by the main window (owner), not modal. command: the caption of the
+    // command that opened it, plain, which begins the window's title.
+    explicit frmFindWord(QWidget* owner, const QString& command = QString());
 
     // The word-search command: opens the window beside owner and searches for the selected word, or
-    // brings the window that is already open to the front as it is.
-    static frmFindWord* ShowWindow(QWidget* owner);
-    // The open word-search window, or null.
-    static frmFindWord* Current();
+    // brings the window that is already open (held in window) to the front and fills it again from the
+    // word selected now. window is null again once the window is closed.
+    static frmFindWord* ShowWindow(QPointer<frmFindWord>& window, QWidget* owner, const QString& command);
 
     TextBox* txtWord = nullptr;
     QListView* List1 = nullptr;
@@ -75,5 +76,6 @@ class frmFindWord : public QWidget {
 
   private:
     void setFoundTitle(qsizetype count);
+    QString command_;
     bool listKeyDown_ = false; // a key went down in List1
 };

@@ -6,20 +6,20 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/FileMessages.h"
-#include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/apiOpenSaveM.h"
+#include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
 #include "basics/TextFile.h"
 #include "display/CellPainter.h"
-#include "display/NewFontM.h"
+#include "display/NewFontMUi.h"
 #include "display/Surface.h"
 #include "document/GridLimits.h"
 #include "export/CopyKrossM.h"
 #include "grid/FieldGeometry.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace CopyKrossM {
 namespace {
@@ -47,20 +47,11 @@ TextFile::Error writePicture(const Surface& surface, const std::string& path) {
     return TextFile::WriteAll(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-// "File /path/name cannot be written: access denied." and the like.
-void reportFailure(const std::string& path, TextFile::Error error) {
-    const std::string& tail =
-        error == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
-    MsgBoxM::Show(FileMessages::FileCaption() + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") +
-                      Q(tail),
-                  MsgBoxM::Style::Critical);
-}
-
-// Writes one file of the export; false (after the message) when it could not be written.
-template <typename Write> bool writeOrReport(const std::string& path, Write write) {
+// Writes one file of the export; false (after the message naming the file) when it could not be written.
+template <typename Write> bool writeOrReport(const frmForma& f, const std::string& path, Write write) {
     const TextFile::Error error = write();
     if (error == TextFile::Error::None) return true;
-    reportFailure(path, error);
+    FileMessages::WriteFailed(f.FileCaption(), error, path);
     return false;
 }
 
@@ -114,24 +105,22 @@ void DrawLetters(Surface& surface) {
         }
 }
 
-void ExportHtml() {
-    frmForma* f = MainForm();
-    if (!f) return;
+void ExportHtml(frmForma& f) {
     const auto& d = Doc();
     const QString chosen =
         apiOpenSaveM::FileDialog(true, QPath(DefaultFileName(d.KrossFile)), DialogFilter());
     if (chosen.isEmpty()) return;
     const ExportPaths paths = DerivePaths(NativePath(chosen));
 
-    Surface& picture = f->picCopyKross;
+    Surface& picture = f.ExportPicture();
     const bool drawn = DrawEmptyGrid(picture);
-    bool written = writeOrReport(paths.EmptyPicturePath, [&] {
+    bool written = writeOrReport(f, paths.EmptyPicturePath, [&] {
         return drawn ? writePicture(picture, paths.EmptyPicturePath) : TextFile::Error::Other;
     });
     if (written) {
         QCoreApplication::processEvents();
         DrawLetters(picture);
-        written = writeOrReport(paths.FilledPicturePath,
+        written = writeOrReport(f, paths.FilledPicturePath,
                                 [&] { return writePicture(picture, paths.FilledPicturePath); });
         QCoreApplication::processEvents();
     }
@@ -140,13 +129,13 @@ void ExportHtml() {
     if (!written) return;
 
     PageInput in(d);
-    in.KrossCaption = Cp(Plain(f->Kross->title()));
+    in.KrossCaption = Cp(f.KrossCaption());
     in.LangAuthorWord = Lang().LangAuthorWord;
-    in.AcrossHeading = Cp(Plain(f->lblGorizont->text()));
-    in.DownHeading = Cp(Plain(f->lblVertikal->text()));
+    in.AcrossHeading = Cp(f.AcrossHeading());
+    in.DownHeading = Cp(f.DownHeading());
     in.EmptyPictureName = paths.EmptyPictureName;
     in.FilledPictureName = paths.FilledPictureName;
-    writeOrReport(paths.PagePath, [&] { return TextFile::WriteAll(paths.PagePath, PageText(in)); });
+    writeOrReport(f, paths.PagePath, [&] { return TextFile::WriteAll(paths.PagePath, PageText(in)); });
 }
 
 } // namespace CopyKrossM

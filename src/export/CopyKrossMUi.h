@@ -3,13 +3,15 @@
 // export surface picCopyKross, and the page beside them (file names and page text: CopyKrossM.h).
 class Surface;
 
+class frmForma;
+
 namespace CopyKrossM {
 
 // The export command. Asks for the page's path (a cancelled dialog writes nothing), writes the picture
 // of the empty grid, the picture with the answers, then the page. A file that cannot be written is
 // reported with the File menu's caption, its path and the access or write error, and the export stops
 // there: when a picture fails, the page is not written, so no page ever refers to a missing picture.
-void ExportHtml();
+void ExportHtml(frmForma& f);
 
 // The empty grid on surface: sized to the grid, black, the area outside the answered cells white, and
 // every cell that shows a letter white with its outline and its clue number. Turned by 180 degrees when

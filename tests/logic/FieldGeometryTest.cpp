@@ -11,7 +11,7 @@ namespace {
 using Cell = std::pair<int32_t, int32_t>;
 using Cells = std::vector<Cell>;
 
-TEST(PointToCell, MarginRoundingAndGridEnd) {
+TEST(FieldGeometryTest, PointToCellMarginRoundingAndGridEnd) {
     struct Case {
         double x, y;
         int32_t cellSize, w, h;
@@ -35,7 +35,7 @@ TEST(PointToCell, MarginRoundingAndGridEnd) {
     }
 }
 
-TEST(SymmetryCells, MirrorAndTransposedImagesInOrder) {
+TEST(FieldGeometryTest, SymmetryCellsMirrorAndTransposedImagesInOrder) {
     struct Case {
         int32_t c, r, w, h;
         bool symmetric;
@@ -56,7 +56,7 @@ TEST(SymmetryCells, MirrorAndTransposedImagesInOrder) {
     }
 }
 
-TEST(SymmetryCells, NoClickReachesOutsideTheGrid) {
+TEST(FieldGeometryTest, SymmetryCellsNoClickReachesOutsideTheGrid) {
     for (auto [w, h] : {Cell{10, 5}, Cell{5, 10}, Cell{7, 7}, Cell{1, 9}, Cell{3, 2}}) {
         for (int32_t c = 0; c < w; ++c) {
             for (int32_t r = 0; r < h; ++r) {
@@ -72,7 +72,7 @@ TEST(SymmetryCells, NoClickReachesOutsideTheGrid) {
     }
 }
 
-TEST(PointerPosition, CountsFromOneAndShowsZeroOutside) {
+TEST(FieldGeometryTest, PointerPositionCountsFromOneAndShowsZeroOutside) {
     struct Case {
         double v;
         int32_t index;
@@ -85,13 +85,13 @@ TEST(PointerPosition, CountsFromOneAndShowsZeroOutside) {
     EXPECT_EQ(FieldGeometry::PointerRow(105.0, 20, 5), 0);
 }
 
-TEST(CoordinatesCaption, ColumnHasASignBlankRowHasNone) {
+TEST(FieldGeometryTest, CoordinatesCaptionColumnHasASignBlankRowHasNone) {
     EXPECT_EQ(FieldGeometry::CoordinatesCaption("Cell:", 3, 5), "Cell: 3,5");
     EXPECT_EQ(FieldGeometry::CoordinatesCaption("Cell:", 0, 0), "Cell: 0,0");
     EXPECT_EQ(FieldGeometry::CoordinatesCaption("", 12, 140), " 12,140");
 }
 
-TEST(CellPlaces, BoxesOfTheFieldAndThePictureSides) {
+TEST(FieldGeometryTest, CellPlacesBoxesOfTheFieldAndThePictureSides) {
     using FieldGeometry::Box;
     struct Case {
         int32_t c, r, cellSize;
@@ -121,7 +121,7 @@ TEST(CellPlaces, BoxesOfTheFieldAndThePictureSides) {
 }
 
 // The two directions agree: every pixel inside a cell's outline leads back to that cell.
-TEST(CellPlaces, EveryInsidePixelLeadsBackToItsCell) {
+TEST(FieldGeometryTest, CellPlacesEveryInsidePixelLeadsBackToItsCell) {
     for (int32_t cellSize : {2, 3, 7, 20, 31}) {
         const int32_t w = 4, h = 3;
         for (int32_t c = 0; c < w; ++c)

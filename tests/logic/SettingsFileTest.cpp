@@ -26,7 +26,7 @@ Settings read(std::string_view bytes) {
     return s;
 }
 
-TEST(SettingsFile, DefaultsAndTheDefaultFile) {
+TEST(SettingsFileTest, DefaultsAndTheDefaultFile) {
     const Settings d = DefaultSettings();
     EXPECT_EQ(d.LetterFontName, "MS Sans Serif");
     EXPECT_EQ(d.LetterFontSize, 10);
@@ -47,7 +47,7 @@ TEST(SettingsFile, DefaultsAndTheDefaultFile) {
     EXPECT_EQ(read(kDefaultFile), withLanguage);
 }
 
-TEST(SettingsFile, AnotherVersionChangesNothing) {
+TEST(SettingsFileTest, AnotherVersionChangesNothing) {
     const std::string lines =
         fileOf({"English.txt", "Arial", " 14 ", "False", "True", "True", " 255 ", " 30 ", " 2 ", " 1 "});
     for (std::string_view first : {"6.4", "6.50", " 6.5x", "\"6.4\"", "", "6,5"})
@@ -57,7 +57,7 @@ TEST(SettingsFile, AnotherVersionChangesNothing) {
     EXPECT_EQ(read("  6.5\r\n" + lines).LetterFontName, "Arial");
 }
 
-TEST(SettingsFile, AFileThatEndsEarlyKeepsTheRest) {
+TEST(SettingsFileTest, AFileThatEndsEarlyKeepsTheRest) {
     Settings s = read(fileOf({"6.5", "English.txt", "Arial", " 14 "}));
     Settings expected = DefaultSettings();
     expected.LanguageFile = "English.txt";
@@ -76,7 +76,7 @@ TEST(SettingsFile, AFileThatEndsEarlyKeepsTheRest) {
     EXPECT_EQ(s.NumberSize, 1);
 }
 
-TEST(SettingsFile, EmptyLanguageLineGivesAnEmptyName) {
+TEST(SettingsFileTest, EmptyLanguageLineGivesAnEmptyName) {
     Settings s = DefaultSettings();
     s.LanguageFile = "English.txt";
     ReadSettingsText(fileOf({"6.5", "", "Arial", " 12 "}), s);
@@ -85,7 +85,7 @@ TEST(SettingsFile, EmptyLanguageLineGivesAnEmptyName) {
     EXPECT_EQ(s.LetterFontSize, 12);
 }
 
-TEST(SettingsFile, EverySettingRoundTrips) {
+TEST(SettingsFileTest, EverySettingRoundTrips) {
     Settings s = DefaultSettings();
     s.AppDir = "/opt/gridmora/"; // folders are not stored
     s.LanguageFile = "Українська.txt";
@@ -114,7 +114,7 @@ TEST(SettingsFile, EverySettingRoundTrips) {
     EXPECT_TRUE(struck.LetterFontStrikeout);
 }
 
-TEST(SettingsFile, TextsTheReaderWouldCutAreQuoted) {
+TEST(SettingsFileTest, TextsTheReaderWouldCutAreQuoted) {
     struct Case {
         std::string name;
         std::string line; // line 3 as written
@@ -149,7 +149,7 @@ TEST(SettingsFile, TextsTheReaderWouldCutAreQuoted) {
     EXPECT_EQ(read(SettingsFileText(s)).LanguageFile, "");
 }
 
-TEST(SettingsFile, BooleanLines) {
+TEST(SettingsFileTest, BooleanLines) {
     struct Case {
         const char* text;
         bool bold;   // default True
@@ -169,7 +169,7 @@ TEST(SettingsFile, BooleanLines) {
     }
 }
 
-TEST(SettingsFile, NumberLines) {
+TEST(SettingsFileTest, NumberLines) {
     struct Case {
         const char* text;
         int32_t cellSize; // default 20
@@ -190,7 +190,7 @@ TEST(SettingsFile, NumberLines) {
     EXPECT_EQ(s.StyleIndex, 1);
 }
 
-TEST(SettingsFile, GarbageNeverBreaksTheReader) {
+TEST(SettingsFileTest, GarbageNeverBreaksTheReader) {
     std::string garbage;
     uint32_t x = 12345;
     for (int i = 0; i < 4000; ++i) {

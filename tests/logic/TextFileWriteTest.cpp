@@ -10,7 +10,7 @@
 
 namespace {
 
-class TextFileWrite : public ::testing::Test {
+class TextFileWriteTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() / ("gridmora-write-" + std::to_string(::getpid()));
@@ -33,7 +33,7 @@ class TextFileWrite : public ::testing::Test {
     std::filesystem::path dir_;
 };
 
-TEST_F(TextFileWrite, WritesAndReplacesKeepingThePermissions) {
+TEST_F(TextFileWriteTest, WritesAndReplacesKeepingThePermissions) {
     const auto p = path("a.krw");
     ASSERT_EQ(TextFile::WriteAll(p, "one\r\n"), TextFile::Error::None);
     EXPECT_EQ(read(p), "one\r\n");
@@ -46,7 +46,7 @@ TEST_F(TextFileWrite, WritesAndReplacesKeepingThePermissions) {
     EXPECT_EQ(filesInFolder(), 1u); // no temporary file left behind
 }
 
-TEST_F(TextFileWrite, AReadOnlyFileIsAnAccessErrorAndStaysAsItWas) {
+TEST_F(TextFileWriteTest, AReadOnlyFileIsAnAccessErrorAndStaysAsItWas) {
     const auto p = path("locked.krw");
     ASSERT_EQ(TextFile::WriteAll(p, "old"), TextFile::Error::None);
     ASSERT_EQ(chmod(p.c_str(), 0444), 0);
@@ -59,7 +59,7 @@ TEST_F(TextFileWrite, AReadOnlyFileIsAnAccessErrorAndStaysAsItWas) {
     EXPECT_EQ(TextFile::WriteAll(path("missing/x.krw"), "x"), TextFile::Error::Other);
 }
 
-TEST_F(TextFileWrite, AFailureWhileWritingLeavesTheOldFile) {
+TEST_F(TextFileWriteTest, AFailureWhileWritingLeavesTheOldFile) {
     const auto p = path("full.krw");
     ASSERT_EQ(TextFile::WriteAll(p, "old contents"), TextFile::Error::None);
     // A file size limit makes the writes fail part-way, as a full disk does.
@@ -77,7 +77,7 @@ TEST_F(TextFileWrite, AFailureWhileWritingLeavesTheOldFile) {
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
-TEST(TextFileNames, TheFileNameAloneDecidesAboutTheExtension) {
+TEST_F(TextFileWriteTest, NamesTheFileNameAloneDecidesAboutTheExtension) {
     struct Case {
         const char* path;
         bool dot;
@@ -92,7 +92,7 @@ TEST(TextFileNames, TheFileNameAloneDecidesAboutTheExtension) {
     EXPECT_EQ(TextFile::FileNameOf("/home/john.doe/puzzle"), "puzzle");
 }
 
-TEST(TextFileRead, MissingFilesAndTooLargeFiles) {
+TEST_F(TextFileWriteTest, ReadMissingFilesAndTooLargeFiles) {
     std::string out = "x";
     EXPECT_EQ(TextFile::ReadAll("/nonexistent/dir/file.krw", out), TextFile::Error::NotFound);
     EXPECT_TRUE(out.empty());

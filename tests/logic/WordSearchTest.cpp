@@ -28,7 +28,7 @@ std::vector<std::string> found(std::string_view file, std::string_view pattern) 
 
 const std::string kFourLetters = cp("5\r\nКОТЫСОНЯЛУНАКОЗАРЕКА\r\n");
 
-TEST(WordSearch, PatternsOverAFile) {
+TEST(WordSearchTest, PatternsOverAFile) {
     using V = std::vector<std::string>;
     struct Case {
         const char* pattern; // UTF-8
@@ -50,7 +50,7 @@ TEST(WordSearch, PatternsOverAFile) {
     EXPECT_TRUE(WordSearch::FindWords(kFourLetters, "").empty());
 }
 
-TEST(WordSearch, TheFileDecidesHowManyWordsThereAre) {
+TEST(WordSearchTest, TheFileDecidesHowManyWordsThereAre) {
     using V = std::vector<std::string>;
     struct Case {
         std::string file; // UTF-8
@@ -80,7 +80,7 @@ TEST(WordSearch, TheFileDecidesHowManyWordsThereAre) {
 }
 
 // The search against the plain way of doing it: split the string into words and compare each letter.
-TEST(WordSearch, AgreesWithSplittingTheWords) {
+TEST(WordSearchTest, AgreesWithSplittingTheWords) {
     std::mt19937 rng(7);
     const std::string letters = cp("АБВЕ");
     for (size_t length : {2u, 3u, 6u, 24u}) {
@@ -114,12 +114,12 @@ TEST(WordSearch, AgreesWithSplittingTheWords) {
     }
 }
 
-TEST(WordSearch, WordListPath) {
+TEST(WordSearchTest, WordListPath) {
     EXPECT_EQ(WordSearch::WordListPath("/opt/gridmora/", "/", 5), "/opt/gridmora/Data/5.dat");
     EXPECT_EQ(WordSearch::WordListPath("C:\\Gridmora\\", "\\", 24), "C:\\Gridmora\\Data\\24.dat");
 }
 
-TEST(WordListBuilder, SortsCleansAndCountsWords) {
+TEST(WordSearchTest, WordListBuilderSortsCleansAndCountsWords) {
     const std::string input = "\xEF\xBB\xBF"
                               "кот\r\n"
                               "  Сова  \n"
@@ -157,7 +157,7 @@ TEST(WordListBuilder, SortsCleansAndCountsWords) {
     EXPECT_EQ(total, 6u);
 }
 
-TEST(WordListBuilder, FilesReadBackThroughTheSearch) {
+TEST(WordSearchTest, WordListBuilderFilesReadBackThroughTheSearch) {
     const std::vector<std::string> words = {cp("ЛИСА"), cp("СОВА"), "CATS"};
     const std::string file = WordListBuilder::WordListFileText(words);
     EXPECT_EQ(file, cp("3\r\nЛИСАСОВАCATS\r\n"));
@@ -168,7 +168,7 @@ TEST(WordListBuilder, FilesReadBackThroughTheSearch) {
 
 // The word lists that ship with the program: every file from 2.dat to 24.dat, its count true to its
 // words, every word in capitals and there once.
-TEST(WordListBuilder, ShippedWordLists) {
+TEST(WordSearchTest, WordListBuilderShippedWordLists) {
     size_t total = 0;
     for (int length = WordSearch::MinLength; length <= WordSearch::MaxLength; ++length) {
         const std::string path = GRIDMORA_SOURCE_DIR "/data/Data/"s + std::to_string(length) + ".dat";

@@ -68,7 +68,7 @@ class FieldPicturesTest : public GridWindowTest, public ::testing::WithParamInte
     // The field as the widget paints it, the whole of it.
     QImage Field() {
         QApplication::processEvents();
-        return form->picPole->grab().toImage();
+        return ui->picPole->grab().toImage();
     }
     // Options -> Cell size and fonts with the cell size and number size (1..3) given, confirmed.
     void CellSettings(int cellSize, int numberSize) {
@@ -77,7 +77,7 @@ class FieldPicturesTest : public GridWindowTest, public ::testing::WithParamInte
             k.SzNomer->setCurrentIndex(numberSize - 1);
             QTest::mouseClick(k.kOK, Qt::LeftButton);
         });
-        form->OptionsRazmerKF->trigger();
+        ui->OptionsRazmerKF->trigger();
         Activate();
     }
     // The grid above authored with the answers given in the order 1 across, 1 down, 2 down, 3 across
@@ -88,8 +88,8 @@ class FieldPicturesTest : public GridWindowTest, public ::testing::WithParamInte
         for (size_t i = 0; i < given.size(); ++i) {
             if (*given[i] == 0) continue;
             ClickCell(onlyIn[i][0], onlyIn[i][1]);
-            TypeEnter(form->txtVoprosOtvet, QStringLiteral("Вопрос %1").arg(i + 1));
-            TypeEnter(form->txtOtvet, QString::fromUtf8(given[i]));
+            TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Вопрос %1").arg(i + 1));
+            TypeEnter(ui->txtOtvet, QString::fromUtf8(given[i]));
         }
         Doc().KrossAuthor = cp("Автор");
     }
@@ -101,13 +101,13 @@ class FieldPicturesTest : public GridWindowTest, public ::testing::WithParamInte
             Authored();
         const std::string path = AppDir() + "pictures.krw";
         fileAnswers.push_back(QPath(path));
-        form->FileSave->trigger();
-        if (style != Opt().StyleIndex) form->OptionsStyle[static_cast<size_t>(style)]->trigger();
+        ui->FileSave->trigger();
+        if (style != Opt().StyleIndex) ui->OptionsStyle[static_cast<size_t>(style)]->trigger();
         fileAnswers.push_back(QPath(path));
-        form->KrossOpen->trigger();
+        ui->KrossOpen->trigger();
         Activate();
     }
-    void Enter(const char* text) { TypeEnter(form->txtOtvet, QString::fromUtf8(text)); }
+    void Enter(const char* text) { TypeEnter(ui->txtOtvet, QString::fromUtf8(text)); }
     // The cell dialog's preview with the cell size and number size given, while a grid is drawn.
     QImage Preview(int cellSize, int numberSize) {
         NewCrossword(3, 3);
@@ -119,17 +119,17 @@ class FieldPicturesTest : public GridWindowTest, public ::testing::WithParamInte
             shown = k.picKletka->grab().toImage();
             QTest::mouseClick(k.kNO, Qt::LeftButton);
         });
-        form->OptionsRazmerKF->trigger();
+        ui->OptionsRazmerKF->trigger();
         Activate();
         return shown;
     }
     // One of the two export pictures of the authored crossword in the style given.
     QImage Exported(int style, bool filled) {
         Authored();
-        if (style != Opt().StyleIndex) form->OptionsStyle[static_cast<size_t>(style)]->trigger();
+        if (style != Opt().StyleIndex) ui->OptionsStyle[static_cast<size_t>(style)]->trigger();
         const std::string base = AppDir() + "kross";
         fileAnswers.push_back(QPath(base + ".htm"));
-        form->KrossCopyWord->trigger();
+        ui->KrossCopyWord->trigger();
         QApplication::processEvents();
         return QImage(QPath(base + (filled ? " (ответы).bmp" : ".bmp")));
     }

@@ -24,15 +24,15 @@ class FindWordTest : public GridWindowTest {
     void RingWithAnswers() {
         Author(kRing);
         for (const char* answer : {"кот", "кол", "тон"}) {
-            TypeEnter(form->txtVoprosOtvet, QStringLiteral("вопрос"));
-            TypeEnter(form->txtOtvet, QString::fromUtf8(answer));
+            TypeEnter(ui->txtVoprosOtvet, QStringLiteral("вопрос"));
+            TypeEnter(ui->txtOtvet, QString::fromUtf8(answer));
         }
-        ASSERT_EQ(Doc().ClueTexts.Get(2, 1, 1), cp("ТОН"));
+        ASSERT_EQ(Doc().ClueTexts.Answer(2, 1), cp("ТОН"));
     }
     frmFindWord* Open() {
-        form->KrossFoundWord->trigger();
+        ui->KrossFoundWord->trigger();
         QApplication::processEvents();
-        return frmFindWord::Current();
+        return form->findChild<frmFindWord*>();
     }
     static void CloseByEscape(frmFindWord* w) {
         QTest::keyClick(w->txtWord, Qt::Key_Escape);
@@ -45,9 +45,8 @@ class FindWordTest : public GridWindowTest {
             out << w->Words->index(r).data().toString();
         return out;
     }
-    static QString FoundTitle(qsizetype count) {
-        return Plain(MainForm()->KrossFoundWord->text()) + ": " + Q(Lang().LangText[13]) +
-               QString::number(count);
+    QString FoundTitle(qsizetype count) const {
+        return Plain(ui->KrossFoundWord->text()) + ": " + Q(Lang().LangText[13]) + QString::number(count);
     }
     // Types a pattern into the box and releases Enter, as the user does.
     static void SearchFor(frmFindWord* w, const QString& pattern) {
@@ -68,7 +67,7 @@ TEST_F(FindWordTest, PatternComesFromTheCrossingLettersOnly) {
     form->setGeometry(0, 0, 420, 500); // room beside it on the 800-pixel screen
     QTest::keyClick(form, Qt::Key_F4);
     QApplication::processEvents();
-    frmFindWord* w = frmFindWord::Current();
+    frmFindWord* w = form->findChild<frmFindWord*>();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isWindow());
     EXPECT_FALSE(w->isModal());
@@ -86,7 +85,7 @@ TEST_F(FindWordTest, PatternComesFromTheCrossingLettersOnly) {
     // The main window goes on working while the search window is open.
     EXPECT_TRUE(form->isEnabled());
     CloseByEscape(w);
-    EXPECT_EQ(frmFindWord::Current(), nullptr);
+    EXPECT_EQ(form->findChild<frmFindWord*>(), nullptr);
 
     // 2 down: the across layer gives Т at the top; its own letters О Н do not count.
     ClickCell(2, 1);
@@ -106,8 +105,8 @@ TEST_F(FindWordTest, PatternComesFromTheCrossingLettersOnly) {
 TEST_F(FindWordTest, NoSelectedWordStartsEmptyWithoutASearch) {
     Start();
     Author({".."});
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Нота"));
-    TypeEnter(form->txtOtvet, QStringLiteral("ля"));
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Нота"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("ля"));
     ASSERT_EQ(Doc().CurNumber, 0);
     frmFindWord* w = Open();
     ASSERT_NE(w, nullptr);
@@ -208,7 +207,7 @@ TEST_F(FindWordTest, ArrowsMoveTheListFromThePatternAndEscapeCloses) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
-    EXPECT_EQ(frmFindWord::Current(), nullptr);
+    EXPECT_EQ(form->findChild<frmFindWord*>(), nullptr);
 
     // Escape in the pattern closes too.
     w = Open();

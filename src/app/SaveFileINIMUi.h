@@ -1,0 +1,13 @@
+#pragma once
+// The save-changes question and the writing of the settings file.
+#include <cstdint>
+
+class frmForma;
+
+namespace SaveFileINIM {
+// Asks whether to save unsaved work before it is replaced; Yes runs the window's Save command. 1 when the
+// user cancelled, else 0.
+int32_t ConfirmSaveChanges(frmForma& f);
+// Writes the settings file beside the program; a failure is reported and the program goes on.
+void SaveSettings(const frmForma& f);
+} // namespace SaveFileINIM
