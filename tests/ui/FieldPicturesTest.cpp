@@ -143,6 +143,11 @@ struct PictureCase {
     std::function<QImage(FieldPicturesTest&)> picture;
 };
 
+// Test names and failures name the case.
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // The field after some steps.
 PictureCase field(const char* name, std::function<void(FieldPicturesTest&)> steps) {
     return {name, [steps](FieldPicturesTest& t) {
