@@ -4,7 +4,7 @@
 
 namespace DeystvieM {
 
-ModeLook LookOfMode(int32_t m) {
+ModeLook LookOfMode(int32_t m, bool answersMayLeave) {
     ModeLook look;
     look.DrawingTools = m == Mode::NewGrid;
     look.WordCount = IsPastDrawing(m);
@@ -15,6 +15,8 @@ ModeLook LookOfMode(int32_t m) {
     look.Unlock = m == Mode::Solve || m == Mode::Incomplete;
     look.AuthorTools = m == Mode::Authoring;
     look.CellSettings = m != Mode::None;
+    look.PrintAndExport = HoldsCrossword(m);
+    look.AnswersPage = look.PrintAndExport && answersMayLeave;
     return look;
 }
 

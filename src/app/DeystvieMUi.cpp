@@ -3,13 +3,15 @@
 #include "app/DeystvieM.h"
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
+#include "export/AnswersRule.h"
 #include "lang/LanguageFile.h"
 #include "widgets/UiText.h"
 
 namespace DeystvieM {
 
 void ApplyMode(frmForma& f) {
-    f.ApplyLook(LookOfMode(Doc().AppMode));
+    const auto& d = Doc();
+    f.ApplyLook(LookOfMode(d.AppMode, AnswersMayLeave(d)));
 }
 
 namespace {

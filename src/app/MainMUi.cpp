@@ -11,7 +11,7 @@
 
 namespace MainM {
 
-frmForma* Main(std::optional<std::string> programDir) {
+void LoadSettings(std::optional<std::string> programDir) {
     ResetState();
     auto& o = Opt();
     o = DefaultSettings();
@@ -25,8 +25,12 @@ frmForma* Main(std::optional<std::string> programDir) {
     if (TextFile::ReadAll(o.AppDir + std::string(SettingsFileName), bytes, size_t{1} << 20) ==
         TextFile::Error::None)
         ReadSettingsText(bytes, o);
-
     NewFontM::RegisterFontSubstitutes();
+}
+
+frmForma* Main(std::optional<std::string> programDir) {
+    LoadSettings(programDir);
+    auto& o = Opt();
     auto* form = new frmForma();
     NewFontM::ApplyLetterFont(*form);
     form->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,6 @@
 #include "app/frmForma.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,6 +15,8 @@
 #include "app/ProgramState.h"
 #include "display/FieldWidget.h"
 #include "display/ProkrutkaMUi.h"
+#include "export/ExportCommands.h"
+#include "export/PrintKross.h"
 #include "lang/LanguageFile.h"
 #include "widgets/TextBox.h"
 #include "widgets/UiText.h"
@@ -72,6 +75,26 @@ void frmForma::buildMenus() {
                          &frmForma::FileOpenOtvet_Click);
     FileSave = item(File, "FileSave", "&Save", QKeySequence("Ctrl+S"), false, &frmForma::FileSave_Click);
     FileSaveAs = item(File, "FileSaveAs", "Save &as...", {}, false, &frmForma::FileSaveAs_Click);
+    File->addSeparator();
+    FilePrint =
+        item(File, "FilePrint", "&Print...", QKeySequence("Ctrl+P"), false, &frmForma::FilePrint_Click);
+    FilePrintPreview =
+        item(File, "FilePrintPreview", "Print Pre&view...", {}, false, &frmForma::FilePrintPreview_Click);
+    FilePaper = File->addMenu("Pape&r");
+    FilePaper->setObjectName("FilePaper");
+    auto* papers = new QActionGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        auto* a = FilePaper->addAction(i == 0 ? "A4" : "Letter");
+        a->setObjectName(QString("FilePaperSize%1").arg(i));
+        a->setCheckable(true);
+        papers->addAction(a);
+        FilePaperSize[static_cast<size_t>(i)] = a;
+    }
+    FilePaperSize[PrintKross::DefaultPaper() == QPageSize::Letter ? 1 : 0]->setChecked(true);
+    FileAnswersPage = File->addAction("Print the A&nswers Page");
+    FileAnswersPage->setObjectName("FileAnswersPage");
+    FileAnswersPage->setCheckable(true);
+    FileAnswersPage->setEnabled(false);
     FileSep = File->addSeparator();
     FileExit = item(File, "FileExit", "E&xit", {}, true, &frmForma::FileExit_Click);
 
@@ -88,6 +111,10 @@ void frmForma::buildMenus() {
                          &frmForma::KrossDelOtwet_Click);
     KrossCopyWord =
         item(Kross, "KrossCopyWord", "&HTML export...", {}, false, &frmForma::KrossCopyWord_Click);
+    KrossExportPdf =
+        item(Kross, "KrossExportPdf", "E&xport to PDF...", {}, false, &frmForma::KrossExportPdf_Click);
+    KrossExportIpuz =
+        item(Kross, "KrossExportIpuz", "Export to ip&uz...", {}, false, &frmForma::KrossExportIpuz_Click);
 
     Options = bar->addMenu("&Options");
     Options->setObjectName("Options");
@@ -275,6 +302,9 @@ void frmForma::ApplyLook(const DeystvieM::ModeLook& look) {
     KrossCopyWord->setEnabled(look.AuthorTools);
     KrossDelOtwet->setEnabled(false);
     OptionsRazmerKF->setEnabled(look.CellSettings);
+    for (QAction* a : {FilePrint, FilePrintPreview, KrossExportPdf, KrossExportIpuz})
+        a->setEnabled(look.PrintAndExport);
+    FileAnswersPage->setEnabled(look.AnswersPage);
 }
 
 void frmForma::ShowClue(int32_t direction, const QString& text) {
@@ -334,6 +364,16 @@ void frmForma::ApplyCaptions(const InterfaceTexts& t) {
     lblVertikal->setText(cap(LangIndex::DownHeading));
     lblKoordinaty->setText(cap(LangIndex::Coordinates));
     kClearPole->setText(cap(LangIndex::ClearFieldButton));
+    // The commands of later features, from their own texts.
+    namespace Index = ExportCommands::TextIndex;
+    FilePrint->setText(Tr(Index::Print));
+    FilePrintPreview->setText(Tr(Index::PrintPreview));
+    FilePaper->setTitle(Tr(Index::Paper));
+    FilePaperSize[0]->setText(Tr(Index::PaperA4));
+    FilePaperSize[1]->setText(Tr(Index::PaperLetter));
+    FileAnswersPage->setText(Tr(Index::AnswersPage));
+    KrossExportPdf->setText(Tr(Index::ExportPdf));
+    KrossExportIpuz->setText(Tr(Index::ExportIpuz));
 }
 
 QString frmForma::FileCaption() const {
@@ -350,6 +390,18 @@ QString frmForma::AcrossHeading() const {
 
 QString frmForma::DownHeading() const {
     return Plain(lblVertikal->text());
+}
+
+int frmForma::PaperChoice() const {
+    return FilePaperSize[1]->isChecked() ? 1 : 0;
+}
+
+bool frmForma::AnswersPageChosen() const {
+    return FileAnswersPage->isChecked();
+}
+
+QString frmForma::PrintPreviewCaption() const {
+    return Plain(FilePrintPreview->text());
 }
 
 void frmForma::CheckStyle(int index) {

@@ -69,6 +69,11 @@ class frmForma : public QMainWindow {
     QString KrossCaption() const;
     QString AcrossHeading() const;
     QString DownHeading() const;
+    // The File menu's print choices: the paper (0 A4, 1 Letter) and whether the answers page is printed;
+    // the caption of the print preview command.
+    int PaperChoice() const;
+    bool AnswersPageChosen() const;
+    QString PrintPreviewCaption() const;
     // Checks the style item of the index (0 classic, 1 turned) alone.
     void CheckStyle(int index);
 
@@ -76,6 +81,8 @@ class frmForma : public QMainWindow {
     void FileOpenOtvet_Click();
     void FileSave_Click();
     void FileSaveAs_Click();
+    void FilePrint_Click();
+    void FilePrintPreview_Click();
     void FileExit_Click();
     void Form_Unload(bool& cancel);
     void Kross_Click();
@@ -86,6 +93,8 @@ class frmForma : public QMainWindow {
     void KrossFoundWord_Click();
     void KrossDelOtwet_Click();
     void KrossCopyWord_Click();
+    void KrossExportPdf_Click();
+    void KrossExportIpuz_Click();
     void OptionsRazmerKF_Click();
     void OptionsLanguage_Click();
     void OptionsStyle_Click(int index);
@@ -131,6 +140,11 @@ class frmForma : public QMainWindow {
     QAction* FileOpenOtvet = nullptr;
     QAction* FileSave = nullptr;
     QAction* FileSaveAs = nullptr;
+    QAction* FilePrint = nullptr;
+    QAction* FilePrintPreview = nullptr;
+    QMenu* FilePaper = nullptr;
+    std::array<QAction*, 2> FilePaperSize{}; // A4, Letter
+    QAction* FileAnswersPage = nullptr;      // checked: prints and PDFs get a page with the answers
     QAction* FileSep = nullptr;
     QAction* FileExit = nullptr;
     QMenu* Kross = nullptr;
@@ -141,6 +155,8 @@ class frmForma : public QMainWindow {
     QAction* KrossFoundWord = nullptr;
     QAction* KrossDelOtwet = nullptr;
     QAction* KrossCopyWord = nullptr;
+    QAction* KrossExportPdf = nullptr;
+    QAction* KrossExportIpuz = nullptr;
     QMenu* Options = nullptr;
     QAction* OptionsRazmerKF = nullptr;
     QAction* OptionsLanguage = nullptr;

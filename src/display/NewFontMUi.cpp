@@ -28,15 +28,16 @@ QFont LetterFont(const Settings& s) {
 }
 
 void ApplyLetterFont(frmForma& f) {
+    ApplyLetterFontTo(f.FieldSurface());
+    ApplyLetterFontTo(f.ExportPicture());
+}
+
+void ApplyLetterFontTo(Surface& surface) {
     const auto& o = Opt();
-    const QFont font = LetterFont(o);
-    Surface& field = f.FieldSurface();
-    field.SetFont(font);
-    field.SetTextColor(o.LetterFontColor);
-    const double h = field.TextHeight(QStringLiteral("0"));
+    surface.SetFont(LetterFont(o));
+    surface.SetTextColor(o.LetterFontColor);
+    const double h = surface.TextHeight(QStringLiteral("0"));
     LetterOffsetY = static_cast<int32_t>(std::nearbyint(o.CellSize - h));
-    f.ExportPicture().SetFont(font);
-    f.ExportPicture().SetTextColor(o.LetterFontColor);
 }
 
 } // namespace NewFontM

@@ -5,6 +5,7 @@
 
 #include "app/SettingsFile.h"
 
+class Surface;
 class frmForma;
 
 namespace NewFontM {
@@ -15,6 +16,8 @@ extern int32_t LetterOffsetY;
 
 // Sets the letter font and colour on the window's field and export picture, and recomputes LetterOffsetY.
 void ApplyLetterFont(frmForma& f);
+// The same for one surface (the export picture of the command line, which has no window).
+void ApplyLetterFontTo(Surface& surface);
 
 // The letter font described by the settings (face, size, bold, italic, underline; never struck out).
 QFont LetterFont(const Settings& s);

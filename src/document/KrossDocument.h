@@ -86,6 +86,11 @@ constexpr bool IsSolvingMode(int32_t m) {
 constexpr bool IsPastDrawing(int32_t m) {
     return m > Mode::NewGrid;
 }
+// A numbered crossword is on screen: authored, solved, or opened with an answer missing (not while a
+// grid is drawn, nor after a failed open).
+constexpr bool HoldsCrossword(int32_t m) {
+    return IsAuthoringMode(m) || IsSolvingMode(m) || m == Mode::Incomplete;
+}
 // The field answers clicks: drawing, authoring with answers, and both solving modes.
 constexpr bool TakesFieldClicks(int32_t m) {
     return m == Mode::NewGrid || m == Mode::Authoring || m == Mode::SolveBare || m == Mode::Solve;

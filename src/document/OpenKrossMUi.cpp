@@ -6,6 +6,8 @@
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
 #include "document/OpenKrossM.h"
+#include "export/ExportCommands.h"
+#include "export/IpuzFormat.h"
 #include "grid/LoadReshotkiMUi.h"
 #include "widgets/FileMessages.h"
 #include "widgets/MsgBoxMUi.h"
@@ -15,9 +17,14 @@
 namespace OpenKrossM {
 
 void OpenKross(frmForma& f) {
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().KrwFilter));
+    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), ExportCommands::OpenFilter()));
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
+    // A crossword of another tool comes in as a new crossword to author.
+    if (IpuzFormat::IsIpuzPath(path)) {
+        ExportCommands::OpenIpuz(f, path);
+        return;
+    }
     ReadKross(f, path);
 }
 

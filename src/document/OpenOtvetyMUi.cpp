@@ -17,13 +17,6 @@
 #include "widgets/UiText.h"
 
 namespace OpenOtvetyM {
-namespace {
-// A crossword is on screen (not while a grid is drawn, nor after a failed open).
-bool holdsCrossword(int32_t mode) {
-    return IsAuthoringMode(mode) || IsSolvingMode(mode) || mode == Mode::Incomplete;
-}
-} // namespace
-
 void OpenOtvety(frmForma& f) {
     auto& d = Doc();
     std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
@@ -36,7 +29,7 @@ void OpenOtvety(frmForma& f) {
         return;
     }
     const OtvContent content = ParseOtvety(bytes);
-    if (content.KrossName != d.KrossName || !holdsCrossword(d.AppMode)) {
+    if (content.KrossName != d.KrossName || !HoldsCrossword(d.AppMode)) {
         // Another crossword: it is looked up in the samples folder by its file name alone.
         d.OtvKrossName = content.KrossName;
         d.OtvKrossFile = Opt().SamplesDir + Opt().PathSep + content.KrossFileName;

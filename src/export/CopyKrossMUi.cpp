@@ -47,14 +47,6 @@ TextFile::Error writePicture(const Surface& surface, const std::string& path) {
     return TextFile::WriteAll(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-// Writes one file of the export; false (after the message naming the file) when it could not be written.
-template <typename Write> bool writeOrReport(const frmForma& f, const std::string& path, Write write) {
-    const TextFile::Error error = write();
-    if (error == TextFile::Error::None) return true;
-    FileMessages::WriteFailed(f.FileCaption(), error, path);
-    return false;
-}
-
 } // namespace
 
 bool DrawEmptyGrid(Surface& surface) {
@@ -105,37 +97,47 @@ void DrawLetters(Surface& surface) {
         }
 }
 
-void ExportHtml(frmForma& f) {
-    const auto& d = Doc();
-    const QString chosen =
-        apiOpenSaveM::FileDialog(true, QPath(DefaultFileName(d.KrossFile)), DialogFilter());
-    if (chosen.isEmpty()) return;
-    const ExportPaths paths = DerivePaths(NativePath(chosen));
-
-    Surface& picture = f.ExportPicture();
+bool WriteFiles(Surface& picture, const ExportPaths& paths, PageInput in, const FailureReport& failed) {
+    // Writes one file; false (after the report) when it could not be written.
+    auto writeOrReport = [&failed](const std::string& path, auto write) {
+        const TextFile::Error error = write();
+        if (error == TextFile::Error::None) return true;
+        failed(path, error);
+        return false;
+    };
     const bool drawn = DrawEmptyGrid(picture);
-    bool written = writeOrReport(f, paths.EmptyPicturePath, [&] {
+    bool written = writeOrReport(paths.EmptyPicturePath, [&] {
         return drawn ? writePicture(picture, paths.EmptyPicturePath) : TextFile::Error::Other;
     });
     if (written) {
         QCoreApplication::processEvents();
         DrawLetters(picture);
-        written = writeOrReport(f, paths.FilledPicturePath,
+        written = writeOrReport(paths.FilledPicturePath,
                                 [&] { return writePicture(picture, paths.FilledPicturePath); });
         QCoreApplication::processEvents();
     }
     picture.Clear();
-    // A page whose pictures are missing is not written: the message above already said which one failed.
-    if (!written) return;
+    // A page whose pictures are missing is not written: the report above already said which one failed.
+    if (!written) return false;
+    in.EmptyPictureName = paths.EmptyPictureName;
+    in.FilledPictureName = paths.FilledPictureName;
+    return writeOrReport(paths.PagePath, [&] { return TextFile::WriteAll(paths.PagePath, PageText(in)); });
+}
 
+void ExportHtml(frmForma& f) {
+    const auto& d = Doc();
+    const QString chosen =
+        apiOpenSaveM::FileDialog(true, QPath(DefaultFileName(d.KrossFile)), DialogFilter());
+    if (chosen.isEmpty()) return;
     PageInput in(d);
     in.KrossCaption = Cp(f.KrossCaption());
     in.LangAuthorWord = Lang().LangAuthorWord;
     in.AcrossHeading = Cp(f.AcrossHeading());
     in.DownHeading = Cp(f.DownHeading());
-    in.EmptyPictureName = paths.EmptyPictureName;
-    in.FilledPictureName = paths.FilledPictureName;
-    writeOrReport(f, paths.PagePath, [&] { return TextFile::WriteAll(paths.PagePath, PageText(in)); });
+    WriteFiles(f.ExportPicture(), DerivePaths(NativePath(chosen)), in,
+               [&f](const std::string& path, TextFile::Error error) {
+                   FileMessages::WriteFailed(f.FileCaption(), error, path);
+               });
 }
 
 } // namespace CopyKrossM

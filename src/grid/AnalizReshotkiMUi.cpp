@@ -20,6 +20,11 @@ void AnalyseGrid(frmForma& f) {
         return;
     }
     ApplyWordTable(d, std::move(t));
+    ShowAnalysedGrid(f);
+}
+
+void ShowAnalysedGrid(frmForma& f) {
+    auto& d = Doc();
     LoadReshotkiM::LoadGrid(f);
     DeystvieM::ApplyMode(f);
     f.SetWordsCaption(DeystvieM::WordsCaption(d.WordCount));

@@ -6,6 +6,10 @@
 
 namespace FileMessages {
 
+QString LanguageFileCaption() {
+    return Q(StripMnemonic(Lang().Captions[static_cast<size_t>(LangIndex::FileMenu)]));
+}
+
 QString Text(const QString& fileCaption, const std::string& path, std::string_view text) {
     QString out = fileCaption + QStringLiteral(" ");
     if (!path.empty()) out += QPath(path) + QStringLiteral(" ");

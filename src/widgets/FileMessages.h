@@ -8,6 +8,9 @@
 #include "basics/TextFile.h"
 
 namespace FileMessages {
+// The File menu's caption as the language in force gives it, plain: for messages shown where there is no
+// main window (the command line). The window's own caption is frmForma::FileCaption.
+QString LanguageFileCaption();
 // "<fileCaption> <path> <text>", the path and its blank left out when path is empty.
 QString Text(const QString& fileCaption, const std::string& path, std::string_view text);
 // Asks before an existing file other than the document's own is replaced; true when it may be written.

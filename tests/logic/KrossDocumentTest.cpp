@@ -19,20 +19,24 @@ TEST(KrossDocumentTest, ModeOfACrosswordWithAndWithoutAnswers) {
 
 TEST(KrossDocumentTest, LookOfEachMode) {
     using DeystvieM::ModeLook;
-    // Drawing, word count, clues, answer box, clue box, save, unlock, author tools, cell settings.
+    // Drawing, word count, clues, answer box, clue box, save, unlock, author tools, cell settings,
+    // print and export, answers page.
     const ModeLook looks[] = {
-        {false, false, false, false, false, false, false, false, false}, // 0 no crossword
-        {false, false, false, false, false, false, false, false, true},  // 1 never entered
-        {true, false, false, false, false, false, false, false, true},   // 2 drawing
-        {false, true, true, true, true, true, false, true, true},        // 3 authoring
-        {false, true, false, true, false, true, false, false, true},     // 4 solving a bare grid
-        {false, true, true, true, false, true, true, false, true},       // 5 solving
-        {false, true, false, false, false, true, true, false, true},     // 6 an answer missing
-        {false, true, false, false, false, true, false, false, true},    // 7 opening failed
-        {false, true, false, false, false, true, false, false, true},    // 8 bare authoring
+        {false, false, false, false, false, false, false, false, false, false, false}, // 0 no crossword
+        {false, false, false, false, false, false, false, false, true, false, false},  // 1 never entered
+        {true, false, false, false, false, false, false, false, true, false, false},   // 2 drawing
+        {false, true, true, true, true, true, false, true, true, true, false},         // 3 authoring
+        {false, true, false, true, false, true, false, false, true, true, false},      // 4 solving bare
+        {false, true, true, true, false, true, true, false, true, true, false},        // 5 solving
+        {false, true, false, false, false, true, true, false, true, true, false},      // 6 answer missing
+        {false, true, false, false, false, true, false, false, true, false, false},    // 7 open failed
+        {false, true, false, false, false, true, false, false, true, true, false},     // 8 bare authoring
     };
     for (int32_t m = 0; m <= 8; ++m)
         EXPECT_EQ(DeystvieM::LookOfMode(m), looks[m]) << "mode " << m;
+    // The answers page where the answers may leave the program, and only beside print and export.
+    EXPECT_TRUE(DeystvieM::LookOfMode(Mode::Authoring, true).AnswersPage);
+    EXPECT_FALSE(DeystvieM::LookOfMode(Mode::NewGrid, true).AnswersPage);
 }
 
 TEST(KrossDocumentTest, CluesAndAnswersOrTheSolversWords) {

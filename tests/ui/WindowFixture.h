@@ -49,6 +49,11 @@ struct MainControls {
     QAction* FileOpenOtvet = find<QAction>("FileOpenOtvet");
     QAction* FileSave = find<QAction>("FileSave");
     QAction* FileSaveAs = find<QAction>("FileSaveAs");
+    QAction* FilePrint = find<QAction>("FilePrint");
+    QAction* FilePrintPreview = find<QAction>("FilePrintPreview");
+    QMenu* FilePaper = find<QMenu>("FilePaper");
+    std::array<QAction*, 2> FilePaperSize{find<QAction>("FilePaperSize0"), find<QAction>("FilePaperSize1")};
+    QAction* FileAnswersPage = find<QAction>("FileAnswersPage");
     QAction* FileExit = find<QAction>("FileExit");
     QMenu* Kross = find<QMenu>("Kross");
     QAction* KrossNew = find<QAction>("KrossNew");
@@ -58,6 +63,8 @@ struct MainControls {
     QAction* KrossFoundWord = find<QAction>("KrossFoundWord");
     QAction* KrossDelOtwet = find<QAction>("KrossDelOtwet");
     QAction* KrossCopyWord = find<QAction>("KrossCopyWord");
+    QAction* KrossExportPdf = find<QAction>("KrossExportPdf");
+    QAction* KrossExportIpuz = find<QAction>("KrossExportIpuz");
     QMenu* Options = find<QMenu>("Options");
     QAction* OptionsRazmerKF = find<QAction>("OptionsRazmerKF");
     QAction* OptionsLanguage = find<QAction>("OptionsLanguage");
