@@ -2,6 +2,8 @@
 # Installs the Debian 12 packages Gridmora needs to build, run and test, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev googletest fonts-dejavu-core)
+# The build makes the word lists of the word search from these dictionaries.
+packages+=(hunspell-ru wamerican)
 # The tests also open an exported page in a headless browser and read exported PDFs back with poppler.
 [ "${1:-}" = "--test" ] && packages+=(chromium poppler-utils)
 missing=()

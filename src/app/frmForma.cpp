@@ -15,6 +15,7 @@
 #include "app/ProgramState.h"
 #include "display/FieldWidget.h"
 #include "display/ProkrutkaMUi.h"
+#include "document/frmFindWord.h"
 #include "export/ExportCommands.h"
 #include "export/PrintKross.h"
 #include "lang/LanguageFile.h"
@@ -329,6 +330,10 @@ TextBox& frmForma::ClueBox() {
 
 bool frmForma::Symmetric() const {
     return ChSimmetrija->isChecked();
+}
+
+void frmForma::SelectionShown() {
+    if (findWord_) findWord_->FollowSelection();
 }
 
 // ---- captions ----

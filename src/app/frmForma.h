@@ -59,6 +59,8 @@ class frmForma : public QMainWindow {
     TextBox& ClueBox();
     // True when the symmetry box is checked: a click marks the mirror images too.
     bool Symmetric() const;
+    // The selected word was shown anew: an open word-search window follows it.
+    void SelectionShown();
 
     // ---- captions ----
     // Sets every caption the language file supplies (menus, commands, panel) and the language item.

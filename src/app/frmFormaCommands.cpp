@@ -146,7 +146,13 @@ void frmForma::KrossAbout_Click() {
 }
 
 void frmForma::KrossFoundWord_Click() {
-    frmFindWord::ShowWindow(findWord_, this, Plain(KrossFoundWord->text()));
+    // A word found goes into the answer box, which gets the focus: Enter there stores it as typed.
+    frmFindWord::ShowWindow(findWord_, this, Plain(KrossFoundWord->text()), [this](const QString& word) {
+        txtOtvet->setText(word);
+        raise();
+        activateWindow();
+        txtOtvet->setFocus();
+    });
 }
 
 void frmForma::KrossDelOtwet_Click() {

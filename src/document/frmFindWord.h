@@ -7,13 +7,20 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "document/WordSearch.h"
 #include "widgets/TextBox.h"
 
-// The words found, as offsets into the text of the word-list file they came from. The model keeps that
-// text, so a list of a million words costs four bytes a word and no strings until a row is shown.
+// Interface texts of the word search beyond the language file's first lines.
+namespace FindWordText {
+constexpr int PutHint = 100; // tip of the list: a double click or Enter puts a word into the answer box
+} // namespace FindWordText
+
+// The words found, copied out of the word-list file one after another: a list of a million words costs
+// its letters and no strings until a row is shown.
 class FoundWordsModel : public QAbstractListModel {
     Q_OBJECT
   public:
@@ -26,15 +33,16 @@ class FoundWordsModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Reads the word-list file at path (a missing or unreadable one holds no words) and lists the words
-    // that fit the pattern (cp1251, any case). The buffer of the file text is reused from search to search.
+    // that fit the pattern (cp1251, any case). The reading buffer is kept from search to search.
     void Search(const std::string& path, const std::string& pattern);
+    // Lists nothing.
+    void Clear();
     // The word of a row, cp1251.
     std::string Word(int row) const;
 
   private:
-    std::string text_;              // the last word-list file read
-    std::vector<uint32_t> offsets_; // where the found words start in text_
-    size_t length_ = 0;
+    WordSearch::FoundWords found_;
+    std::string buffer_;
 };
 
 class frmFindWord : public QWidget {
@@ -46,8 +54,13 @@ class frmFindWord : public QWidget {
 
     // The word-search command: opens the window beside owner and searches for the selected word, or
     // brings the window that is already open (held in window) to the front and fills it again from the
-    // word selected now. window is null again once the window is closed.
-    static frmFindWord* ShowWindow(QPointer<frmFindWord>& window, QWidget* owner, const QString& command);
+    // word selected now. window is null again once the window is closed. putWord: where a found word goes
+    // (the owner's answer box).
+    static frmFindWord* ShowWindow(QPointer<frmFindWord>& window, QWidget* owner, const QString& command,
+                                   std::function<void(const QString&)> putWord = {});
+    // The selected word of the crossword has been shown anew: the window takes its pattern from the
+    // crossing letters and searches, once the current event is done.
+    void FollowSelection();
 
     TextBox* txtWord = nullptr;
     QListView* List1 = nullptr;
@@ -70,6 +83,10 @@ class frmFindWord : public QWidget {
 
     // Puts the window beside its owner, on the owner's screen.
     void PlaceBesideOwner();
+    // A found word (double click, or Enter in List1) goes into the owner's answer box for the selected word,
+    // which gets the focus: Enter there stores it as a typed answer. Only while authoring, and only a word
+    // as long as the selected one.
+    void PutIntoAnswerBox(int row);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -77,5 +94,12 @@ class frmFindWord : public QWidget {
   private:
     void setFoundTitle(qsizetype count);
     QString command_;
-    bool listKeyDown_ = false; // a key went down in List1
+    std::function<void(const QString&)> putWord_;
+    // The pattern of the selected word: the letters crossing words put into its cells, "?" elsewhere;
+    // empty when no word is selected.
+    static QString selectedWordPattern();
+    // The pattern of the selected word, searched (FollowSelection).
+    void refillFromSelection();
+    bool listKeyDown_ = false;   // a key went down in List1
+    bool refillPending_ = false; // FollowSelection has asked for a refill that has not run yet
 };

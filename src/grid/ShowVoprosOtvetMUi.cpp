@@ -18,6 +18,7 @@ void ShowClueAndAnswer(frmForma& f) {
     f.ClueBox().setText(clue);
     f.AnswerBox().setText(Q(d.ClueTexts.Answer(n, dir)));
     f.ClueBox().setFocus();
+    f.SelectionShown();
 }
 
 } // namespace ShowVoprosOtvetM

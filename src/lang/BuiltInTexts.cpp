@@ -10,10 +10,12 @@ std::string_view BuiltInText(int32_t index) {
     // 85..99: the installed program (command line, settings folder, dialogs of the desktop)
 
     // 100..109: word lists and the word search
+    case 100:
+        return "Double-click a word or press Enter to put it into the answer box";
 
-    // 110..114: the field's drawing
+        // 110..114: the field's drawing
 
-    // 115..149: authoring aids (undo and redo, editing the grid, symmetry, the clue overview)
+        // 115..149: authoring aids (undo and redo, editing the grid, symmetry, the clue overview)
 
     // 150..179: printing, PDF and ipuz
     case 150:
