@@ -17,9 +17,15 @@
 #include "widgets/UiText.h"
 
 namespace OpenOtvetyM {
-void OpenOtvety(frmForma& f) {
+void OpenOtvety(frmForma& f, const std::optional<std::string>& chosen) {
     auto& d = Doc();
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
+    std::string path;
+    if (chosen) {
+        path = *chosen;
+        apiOpenSaveM::TakeChosenFile(QPath(path));
+    } else {
+        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
+    }
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".otv";
     std::string bytes;

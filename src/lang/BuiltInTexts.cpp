@@ -8,6 +8,12 @@ std::string_view BuiltInText(int32_t index) {
     // 76..84: safe handling of received files and pasted text
 
     // 85..99: the installed program (command line, settings folder, dialogs of the desktop)
+    case 85:
+        return "Gridmora, a crossword workshop: draw a grid, write its clues and answers, solve crosswords.";
+    case 86:
+        return "A crossword (.krw) or an answers file (.otv) to open.";
+    case 87:
+        return "Only one file can be opened at a time.";
 
     // 100..109: word lists and the word search
     case 100:
