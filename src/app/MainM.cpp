@@ -17,7 +17,9 @@ frmForma* Main(std::optional<std::string> programDir) {
     o = DefaultSettings();
     o.AppDir = programDir ? *programDir : NativePath(QCoreApplication::applicationDirPath());
     // Folders on this platform are separated by "/"; a backslash is an ordinary character in a name.
-    o.PathSep = "/";
+    // Moved in from a temporary: assigning the literal here makes GCC 12 at -O3 warn falsely about
+    // overlapping copies (-Wrestrict).
+    o.PathSep = std::string(1, '/');
     if (o.AppDir.empty() || o.AppDir.back() != '/') o.AppDir += o.PathSep;
     o.SamplesDir = o.AppDir + "Samples";
 
