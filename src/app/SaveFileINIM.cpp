@@ -1,5 +1,6 @@
 #include "app/SaveFileINIM.h"
 
+#include "app/FileMessages.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
@@ -35,7 +36,9 @@ void SaveSettings() {
     if (err == TextFile::Error::None) return;
     const QString fileCaption = MainForm() ? Plain(MainForm()->File->title()) : QString();
     const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
-    MsgBoxM::Show(fileCaption + " Gridmora Int.ini " + Q(tail), MsgBoxM::Style::Critical);
+    const QString cause = FileMessages::NamedCause(err);
+    MsgBoxM::Show(fileCaption + " Gridmora Int.ini " + (cause.isEmpty() ? Q(tail) : cause),
+                  MsgBoxM::Style::Critical);
 }
 
 } // namespace SaveFileINIM

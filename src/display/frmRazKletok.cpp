@@ -27,6 +27,9 @@ frmRazKletok::frmRazKletok(QWidget* parent) : QDialog(parent) {
     Label1 = new QLabel(Q(t.LangText[17]), this);
     Label2 = new QLabel(Q(t.LangText[18]), this);
     Label3 = new QLabel(Q(t.LangText[20]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3})
+        label->setTextFormat(Qt::PlainText);
     txtSzKletok = new TextBox(this);
     txtSzKletok->setObjectName("txtSzKletok");
     txtSzKletok->setMaximumWidth(80);

@@ -26,20 +26,22 @@ void ReadKross(const std::string& path) {
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes);
     if (err != TextFile::Error::None) {
-        FileMessages::ReadFailed(err);
+        FileMessages::ReadFailed(err, path);
         d.AppMode = Mode::OpenFailed;
         return;
     }
     d.AppMode = Mode::None;
     if (f) f->Form_Resize();
     DeystvieM::ApplyMode();
-    const KrossReadResult r = ReadKrossText(bytes, d, Opt().StyleIndex, path);
+    const KrossReadResult r = ReadKrossText(bytes, d, Opt().StyleIndex, path, Opt().CellSize);
     if (r.status != KrossReadResult::Status::Ok) {
-        // Sizes or counts beyond what the program holds: the file is not read at all.
-        FileMessages::ReadFailed(TextFile::Error::Other);
+        // Sizes or counts beyond what the program holds, or a field too large to draw at the cell size
+        // in force: the file is not read at all.
+        FileMessages::ReadFailed(TextFile::Error::Other, path);
         d.AppMode = Mode::OpenFailed;
         return;
     }
+    FileMessages::RememberFile(path, bytes);
     if (f) {
         f->setWindowTitle(d.NoAnswers != 0 ? DeystvieM::BareGridCaption() : DeystvieM::SolvingCaption());
         f->lblSlov->setText(DeystvieM::WordsCaption(d.WordCount));

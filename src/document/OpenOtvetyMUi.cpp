@@ -33,7 +33,7 @@ void OpenOtvety() {
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes, size_t{64} << 20);
     if (err != TextFile::Error::None) {
-        FileMessages::ReadFailed(err);
+        FileMessages::ReadFailed(err, path);
         return;
     }
     const OtvContent content = ParseOtvety(bytes);
@@ -51,7 +51,7 @@ void OpenOtvety() {
     } else {
         // The same crossword: the file must fit it before anything changes.
         if (content.NumberCount != d.NumberCount || content.NoAnswers != d.NoAnswers) {
-            FileMessages::ReadFailed(TextFile::Error::Other);
+            FileMessages::ReadFailed(TextFile::Error::Other, path);
             return;
         }
         d.AppMode = 5 - d.NoAnswers;
@@ -63,10 +63,11 @@ void OpenOtvety() {
     }
     const OtvApplyResult r = ApplyOtvety(content, d);
     if (r.status != OtvApplyResult::Status::Ok) {
-        FileMessages::ReadFailed(TextFile::Error::Other);
+        FileMessages::ReadFailed(TextFile::Error::Other, path);
         return;
     }
     d.OtvFile = path;
+    FileMessages::RememberFile(path, bytes);
     LoadReshotkiM::LoadGrid();
     if (f) {
         f->lblSlov->setText(DeystvieM::WordsCaption(r.OpenWords));

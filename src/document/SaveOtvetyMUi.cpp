@@ -22,11 +22,17 @@ void SaveOtvetyAs() {
 void WriteOtvety(const std::string& path) {
     auto& d = Doc();
     if (!FileMessages::MayReplace(path, d.OtvFile)) return;
-    const auto err = TextFile::WriteAll(path, OtvetyFileText(d, Opt().PathSep));
+    const std::string& sep = Opt().PathSep;
+    const std::string bytes = OtvetyFileText(d, sep);
+    const auto err =
+        LinesIntact(d) ? TextFile::WriteAll(path, bytes,
+                                            [&](std::string_view back) { return ReadsBackAs(back, d, sep); })
+                       : TextFile::Error::Mismatch;
     if (err != TextFile::Error::None) {
-        FileMessages::WriteFailed(err);
+        FileMessages::WriteFailed(err, path);
         return;
     }
+    FileMessages::RememberFile(path, bytes);
     d.Modified = false;
     d.OtvFile = path;
 }

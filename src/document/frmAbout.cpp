@@ -28,6 +28,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Label2 = new QLabel(Q(t.LangText[11]), this);
     Label3 = new QLabel(Q(t.LangText[6]), this);
     Label4 = new QLabel(Q(t.LangText[12]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
     txtNameKross = new TextBox(this);
     txtNameAutor = new TextBox(this);
     txtPW = new TextBox(this);

@@ -18,6 +18,9 @@ frmChange::frmChange(QWidget* parent) : QDialog(parent) {
     const auto& t = Lang();
     if (frmForma* f = MainForm()) setWindowTitle(Plain(f->KrossChange->text()));
     Label1 = new QLabel(Q(t.LangText[6]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1})
+        label->setTextFormat(Qt::PlainText);
     txtPassword = new TextBox(this);
     txtPassword->setObjectName("txtPassword");
     txtPassword->setEchoMode(QLineEdit::Password);

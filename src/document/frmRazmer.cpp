@@ -30,6 +30,9 @@ frmRazmer::frmRazmer(QWidget* parent) : QDialog(parent) {
     Label2 = new QLabel(Q(t.LangText[2]), this);
     Label3 = new QLabel(Q(t.LangText[3]), this);
     Label4 = new QLabel(Q(t.LangText[10]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
     txtX = new TextBox(this);
     txtY = new TextBox(this);
     txtNameKross = new TextBox(this);

@@ -54,8 +54,9 @@ TextFile::Error writePicture(const Surface& surface, const std::string& path) {
 void reportFailure(const std::string& path, TextFile::Error error) {
     const std::string& tail =
         error == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
+    const QString cause = FileMessages::NamedCause(error);
     MsgBoxM::Show(FileMessages::FileCaption() + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") +
-                      Q(tail),
+                      (cause.isEmpty() ? Q(tail) : cause),
                   MsgBoxM::Style::Critical);
 }
 

@@ -1,5 +1,6 @@
 #include "lang/LoadJazikM.h"
 
+#include "app/FileMessages.h"
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
@@ -31,7 +32,9 @@ void LoadLanguage(const std::string& name) {
     if (err != TextFile::Error::None) {
         const QString fileCaption = f ? Plain(f->File->title()) : QString();
         const std::string& tail = err == TextFile::Error::NotFound ? t.LangNotFoundError : t.LangReadError;
-        MsgBoxM::Show(fileCaption + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") + Q(tail),
+        const QString cause = FileMessages::NamedCause(err);
+        MsgBoxM::Show(fileCaption + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") +
+                          (cause.isEmpty() ? Q(tail) : cause),
                       MsgBoxM::Style::Critical);
         return;
     }
