@@ -213,9 +213,13 @@ Error overwriteInPlace(const std::string& target, std::string_view bytes) {
         return ::fsync(fd) != 0 ? errno : 0;
     };
     e = put(bytes);
-    if (e != 0) put(old);
+    // The content in place is read back once more: what the disk returns must be what was written.
+    std::string back;
+    const bool same = e == 0 && ::lseek(fd, 0, SEEK_SET) == 0 && readToEnd(fd, back, bytes.size() + 1) == 0 &&
+                      back == bytes;
+    if (!same) put(old);
     ::close(fd);
-    return e == 0 ? Error::None : writeError(e);
+    return e != 0 ? writeError(e) : same ? Error::None : Error::Mismatch;
 }
 
 void syncFolder(const std::string& folder) {
