@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
+#include "export/ExportCommands.h"
 
 namespace DeystvieM {
 
@@ -40,6 +41,7 @@ void ApplyMode() {
     f->KrossCopyWord->setEnabled(m == Mode::Authoring);
     f->KrossDelOtwet->setEnabled(false);
     f->OptionsRazmerKF->setEnabled(m > 0);
+    ExportCommands::ApplyMode(*f);
 }
 
 } // namespace DeystvieM

@@ -32,7 +32,9 @@ QString namingMessage(const std::string& path, const QString& cause) {
 } // namespace
 
 QString FileCaption() {
-    return MainForm() ? Plain(MainForm()->File->title()) : QString();
+    // Without the main window (the command line) the language file's caption of the File menu.
+    return MainForm() ? Plain(MainForm()->File->title())
+                      : Q(StripMnemonic(Lang().Captions[static_cast<size_t>(LangIndex::FileMenu)]));
 }
 
 bool MayReplace(const std::string& path, const std::string& ownFile) {
@@ -70,6 +72,12 @@ void WriteFailed(TextFile::Error err, const std::string& path) {
     }
     const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
     MsgBoxM::Show(FileCaption() + QStringLiteral(" ") + Q(tail), MsgBoxM::Style::Critical);
+}
+
+void WriteFailedAt(const std::string& path, TextFile::Error err) {
+    const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
+    const QString cause = NamedCause(err);
+    MsgBoxM::Show(namingMessage(path, cause.isEmpty() ? Q(tail) : cause), MsgBoxM::Style::Critical);
 }
 
 void ReadFailed(TextFile::Error err, const std::string& path) {

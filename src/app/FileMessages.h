@@ -7,7 +7,7 @@
 #include "basics/TextFile.h"
 
 namespace FileMessages {
-// The File menu's caption as plain text.
+// The File menu's caption as plain text (the language file's, when there is no main window).
 QString FileCaption();
 // Asks before an existing file other than the document's own is replaced, and before the document's own
 // file is replaced when someone else changed it on disk since the program last read or wrote it there;
@@ -24,4 +24,7 @@ void ReadFailed(TextFile::Error err, const std::string& path);
 // The text after "File caption, blank, path, blank" for the failures that name the file; empty for the
 // others.
 QString NamedCause(TextFile::Error err);
+// Reports a file that could not be written, naming it: the File caption, the path, then the access error,
+// the write error or the named cause.
+void WriteFailedAt(const std::string& path, TextFile::Error err);
 } // namespace FileMessages

@@ -11,7 +11,7 @@
 
 namespace MainM {
 
-frmForma* Main(std::optional<std::string> programDir) {
+void LoadSettings(std::optional<std::string> programDir) {
     ResetState();
     auto& o = Opt();
     o = DefaultSettings();
@@ -26,8 +26,12 @@ frmForma* Main(std::optional<std::string> programDir) {
     std::string bytes;
     if (TextFile::ReadAll(o.AppDir + "Gridmora Int.ini", bytes, size_t{1} << 20) == TextFile::Error::None)
         ReadSettingsText(bytes, o);
-
     NewFontM::RegisterFontSubstitutes();
+}
+
+frmForma* Main(std::optional<std::string> programDir) {
+    LoadSettings(programDir);
+    auto& o = Opt();
     auto* form = new frmForma();
     NewFontM::BuildDigitStrips();
     NewFontM::ApplyLetterFont();

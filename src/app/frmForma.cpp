@@ -1,5 +1,6 @@
 #include "app/frmForma.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include "app/ProgramState.h"
+#include "export/PrintKross.h"
 
 namespace {
 frmForma* g_mainForm = nullptr;
@@ -117,6 +119,26 @@ void frmForma::buildMenus() {
                          &frmForma::FileOpenOtvet_Click);
     FileSave = item(File, "FileSave", "&Save", QKeySequence("Ctrl+S"), false, &frmForma::FileSave_Click);
     FileSaveAs = item(File, "FileSaveAs", "Save &as...", {}, false, &frmForma::FileSaveAs_Click);
+    File->addSeparator();
+    FilePrint =
+        item(File, "FilePrint", "&Print...", QKeySequence("Ctrl+P"), false, &frmForma::FilePrint_Click);
+    FilePrintPreview =
+        item(File, "FilePrintPreview", "Print Pre&view...", {}, false, &frmForma::FilePrintPreview_Click);
+    FilePaper = File->addMenu("Pape&r");
+    FilePaper->setObjectName("FilePaper");
+    auto* papers = new QActionGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        auto* a = FilePaper->addAction(i == 0 ? "A4" : "Letter");
+        a->setObjectName(QString("FilePaperSize%1").arg(i));
+        a->setCheckable(true);
+        papers->addAction(a);
+        FilePaperSize[static_cast<size_t>(i)] = a;
+    }
+    FilePaperSize[PrintKross::DefaultPaper() == QPageSize::Letter ? 1 : 0]->setChecked(true);
+    FileAnswersPage = File->addAction("Print the A&nswers Page");
+    FileAnswersPage->setObjectName("FileAnswersPage");
+    FileAnswersPage->setCheckable(true);
+    FileAnswersPage->setEnabled(false);
     FileSep = File->addSeparator();
     FileExit = item(File, "FileExit", "E&xit", {}, true, &frmForma::FileExit_Click);
 
@@ -133,6 +155,10 @@ void frmForma::buildMenus() {
                          &frmForma::KrossDelOtwet_Click);
     KrossCopyWord =
         item(Kross, "KrossCopyWord", "&HTML export...", {}, false, &frmForma::KrossCopyWord_Click);
+    KrossExportPdf =
+        item(Kross, "KrossExportPdf", "E&xport to PDF...", {}, false, &frmForma::KrossExportPdf_Click);
+    KrossExportIpuz =
+        item(Kross, "KrossExportIpuz", "Export to ip&uz...", {}, false, &frmForma::KrossExportIpuz_Click);
 
     Options = bar->addMenu("&Options");
     Options->setObjectName("Options");

@@ -57,6 +57,11 @@ class frmForma : public QMainWindow {
     QAction* FileOpenOtvet = nullptr;
     QAction* FileSave = nullptr;
     QAction* FileSaveAs = nullptr;
+    QAction* FilePrint = nullptr;
+    QAction* FilePrintPreview = nullptr;
+    QMenu* FilePaper = nullptr;
+    std::array<QAction*, 2> FilePaperSize{}; // A4, Letter
+    QAction* FileAnswersPage = nullptr;      // checked: prints and PDFs get a page with the answers
     QAction* FileSep = nullptr;
     QAction* FileExit = nullptr;
     QMenu* Kross = nullptr;
@@ -67,6 +72,8 @@ class frmForma : public QMainWindow {
     QAction* KrossFoundWord = nullptr;
     QAction* KrossDelOtwet = nullptr;
     QAction* KrossCopyWord = nullptr;
+    QAction* KrossExportPdf = nullptr;
+    QAction* KrossExportIpuz = nullptr;
     QMenu* Options = nullptr;
     QAction* OptionsRazmerKF = nullptr;
     QAction* OptionsLanguage = nullptr;
@@ -108,6 +115,8 @@ class frmForma : public QMainWindow {
     void FileOpenOtvet_Click();
     void FileSave_Click();
     void FileSaveAs_Click();
+    void FilePrint_Click();
+    void FilePrintPreview_Click();
     void FileExit_Click();
     void Form_Unload(bool& cancel);
     void Kross_Click();
@@ -118,6 +127,8 @@ class frmForma : public QMainWindow {
     void KrossFoundWord_Click();
     void KrossDelOtwet_Click();
     void KrossCopyWord_Click();
+    void KrossExportPdf_Click();
+    void KrossExportIpuz_Click();
     void OptionsRazmerKF_Click();
     void OptionsLanguage_Click();
     void OptionsStyle_Click(int index);

@@ -23,6 +23,7 @@
 #include "document/frmFindWord.h"
 #include "document/frmRazmer.h"
 #include "export/CopyKrossMUi.h"
+#include "export/ExportCommands.h"
 #include "grid/AddSlovoMUi.h"
 #include "grid/AnalizReshotkiMUi.h"
 #include "grid/FieldGeometry.h"
@@ -85,6 +86,14 @@ void frmForma::FileSaveAs_Click() {
     } else if (solvingMode(m)) {
         SaveOtvetyM::SaveOtvetyAs();
     }
+}
+
+void frmForma::FilePrint_Click() {
+    ExportCommands::Print(*this);
+}
+
+void frmForma::FilePrintPreview_Click() {
+    ExportCommands::PrintPreview(*this);
 }
 
 void frmForma::FileExit_Click() {
@@ -163,6 +172,14 @@ void frmForma::KrossDelOtwet_Click() {
 
 void frmForma::KrossCopyWord_Click() {
     CopyKrossM::ExportHtml();
+}
+
+void frmForma::KrossExportPdf_Click() {
+    ExportCommands::ExportPdf(*this);
+}
+
+void frmForma::KrossExportIpuz_Click() {
+    ExportCommands::ExportIpuz(*this);
 }
 
 void frmForma::OptionsRazmerKF_Click() {

@@ -5,6 +5,8 @@
 
 #include "app/SettingsFile.h"
 
+class Surface;
+
 namespace NewFontM {
 
 // Distance from a cell's top edge to the top of its letter: CellSize minus the height of "0" in the
@@ -13,12 +15,16 @@ extern int32_t LetterOffsetY;
 
 // Sets the letter font and colour on the field and on the export picture, and recomputes LetterOffsetY.
 void ApplyLetterFont();
+// The same for one surface (the export picture of the command line, which has no window).
+void ApplyLetterFontTo(Surface& surface);
 
 // The letter font described by the settings (face, size, bold, italic, underline; never struck out).
 QFont LetterFont(const Settings& s);
 
 // Fills the three digit strips of the main window with the clue-number glyphs.
 void BuildDigitStrips();
+// The digit strip of a number size (1..3): the main window's, or one of its own when there is no window.
+const Surface& DigitStrip(int32_t size);
 
 // Registers sensible sans-serif faces for the classic face names that do not exist on this platform.
 void RegisterFontSubstitutes();

@@ -25,10 +25,9 @@ const QString& letterText(int32_t code) {
 } // namespace
 
 void DrawNumber(int32_t x, int32_t y, int32_t number, Surface& surface) {
-    frmForma* f = MainForm();
-    if (!f || number <= 0) return;
+    if (number <= 0) return;
     const int32_t size = std::clamp(Opt().NumberSize, 1, 3);
-    const Surface& strip = f->picNomera[static_cast<size_t>(size - 1)];
+    const Surface& strip = NewFontM::DigitStrip(size);
     const int32_t offset = surface.Pixel(x + 2, y + 2) == SelectionColor ? 50 * size : 0;
     const std::string digits = std::to_string(number);
     const int32_t w = 5 * size;

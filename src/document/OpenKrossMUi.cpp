@@ -9,14 +9,21 @@
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
 #include "document/OpenKrossM.h"
+#include "export/ExportCommands.h"
+#include "export/IpuzFormat.h"
 #include "grid/LoadReshotkiMUi.h"
 
 namespace OpenKrossM {
 
 void OpenKross() {
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().KrwFilter));
+    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), ExportCommands::OpenFilter()));
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
+    // A crossword of another tool comes in as a new crossword to author.
+    if (IpuzFormat::IsIpuzPath(path)) {
+        ExportCommands::OpenIpuz(path);
+        return;
+    }
     ReadKross(path);
 }
 

@@ -50,24 +50,6 @@ TextFile::Error writePicture(const Surface& surface, const std::string& path) {
     return TextFile::WriteAll(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-// "File /path/name cannot be written: access denied." and the like.
-void reportFailure(const std::string& path, TextFile::Error error) {
-    const std::string& tail =
-        error == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
-    const QString cause = FileMessages::NamedCause(error);
-    MsgBoxM::Show(FileMessages::FileCaption() + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") +
-                      (cause.isEmpty() ? Q(tail) : cause),
-                  MsgBoxM::Style::Critical);
-}
-
-// Writes one file of the export; false (after the message) when it could not be written.
-template <typename Write> bool writeOrReport(const std::string& path, Write write) {
-    const TextFile::Error error = write();
-    if (error == TextFile::Error::None) return true;
-    reportFailure(path, error);
-    return false;
-}
-
 } // namespace
 
 bool DrawEmptyGrid(Surface& surface) {
@@ -120,16 +102,14 @@ void DrawLetters(Surface& surface) {
         }
 }
 
-void ExportHtml() {
-    frmForma* f = MainForm();
-    if (!f) return;
-    const auto& d = Doc();
-    const QString chosen =
-        apiOpenSaveM::FileDialog(true, QPath(DefaultFileName(d.KrossFile)), DialogFilter());
-    if (chosen.isEmpty()) return;
-    const ExportPaths paths = DerivePaths(NativePath(chosen));
-
-    Surface& picture = f->picCopyKross;
+bool WriteFiles(Surface& picture, const ExportPaths& paths, PageInput in, const FailureReport& failed) {
+    // Writes one file; false (after the report) when it could not be written.
+    auto writeOrReport = [&failed](const std::string& path, auto write) {
+        const TextFile::Error error = write();
+        if (error == TextFile::Error::None) return true;
+        failed(path, error);
+        return false;
+    };
     const bool drawn = DrawEmptyGrid(picture);
     bool written = writeOrReport(paths.EmptyPicturePath, [&] {
         return drawn ? writePicture(picture, paths.EmptyPicturePath) : TextFile::Error::Other;
@@ -142,17 +122,26 @@ void ExportHtml() {
         QCoreApplication::processEvents();
     }
     picture.Clear();
-    // A page whose pictures are missing is not written: the message above already said which one failed.
-    if (!written) return;
+    // A page whose pictures are missing is not written: the report above already said which one failed.
+    if (!written) return false;
+    in.EmptyPictureName = paths.EmptyPictureName;
+    in.FilledPictureName = paths.FilledPictureName;
+    return writeOrReport(paths.PagePath, [&] { return TextFile::WriteAll(paths.PagePath, PageText(in)); });
+}
 
+void ExportHtml() {
+    frmForma* f = MainForm();
+    if (!f) return;
+    const auto& d = Doc();
+    const QString chosen =
+        apiOpenSaveM::FileDialog(true, QPath(DefaultFileName(d.KrossFile)), DialogFilter());
+    if (chosen.isEmpty()) return;
     PageInput in(d);
     in.KrossCaption = Cp(Plain(f->Kross->title()));
     in.LangAuthorWord = Lang().LangAuthorWord;
     in.AcrossHeading = Cp(Plain(f->lblGorizont->text()));
     in.DownHeading = Cp(Plain(f->lblVertikal->text()));
-    in.EmptyPictureName = paths.EmptyPictureName;
-    in.FilledPictureName = paths.FilledPictureName;
-    writeOrReport(paths.PagePath, [&] { return TextFile::WriteAll(paths.PagePath, PageText(in)); });
+    WriteFiles(f->picCopyKross, DerivePaths(NativePath(chosen)), in, FileMessages::WriteFailedAt);
 }
 
 } // namespace CopyKrossM

@@ -1,6 +1,12 @@
 #pragma once
 // The HTML export through the window: the save dialog, the two pictures drawn on the main window's
 // export surface picCopyKross, and the page beside them (file names and page text: CopyKrossM.h).
+#include <functional>
+#include <string>
+
+#include "basics/TextFile.h"
+#include "export/CopyKrossM.h"
+
 class Surface;
 
 namespace CopyKrossM {
@@ -10,6 +16,15 @@ namespace CopyKrossM {
 // reported with the File menu's caption, its path and the access or write error, and the export stops
 // there: when a picture fails, the page is not written, so no page ever refers to a missing picture.
 void ExportHtml();
+
+// Reports a file of the export that could not be written.
+using FailureReport = std::function<void(const std::string& path, TextFile::Error error)>;
+
+// Writes the export's files at paths: the empty grid drawn on picture (whose letter font is set), the
+// grid with its letters, then the page of in (the picture names are taken from paths). The first file
+// that cannot be written is reported and ends the export; false then. Used by the export command and by
+// the command line.
+bool WriteFiles(Surface& picture, const ExportPaths& paths, PageInput in, const FailureReport& failed);
 
 // The empty grid on surface: sized to the grid, black, the area outside the answered cells white, and
 // every cell that shows a letter white with its outline and its clue number. Turned by 180 degrees when

@@ -12,7 +12,6 @@
 namespace AnalizReshotkiM {
 
 void AnalyseGrid() {
-    frmForma* f = MainForm();
     auto& d = Doc();
     WordTable t = FindWords(d);
     if (t.NumberCount == 0) {
@@ -20,6 +19,12 @@ void AnalyseGrid() {
         return;
     }
     ApplyWordTable(d, std::move(t));
+    ShowAnalysedGrid();
+}
+
+void ShowAnalysedGrid() {
+    frmForma* f = MainForm();
+    auto& d = Doc();
     LoadReshotkiM::LoadGrid();
     DeystvieM::ApplyMode();
     if (!f) return;

@@ -24,7 +24,66 @@ std::string_view BuiltInText(int32_t index) {
 
         // 115..149: authoring aids (undo and redo, editing the grid, symmetry, the clue overview)
 
-        // 150..179: printing, PDF and ipuz
+    // 150..179: printing, PDF and ipuz
+    case 150:
+        return "&Print...";
+    case 151:
+        return "Print Pre&view...";
+    case 152:
+        return "Pape&r";
+    case 153:
+        return "A4";
+    case 154:
+        return "Letter";
+    case 155:
+        return "Print the A&nswers Page";
+    case 156:
+        return "E&xport to PDF...";
+    case 157:
+        return "Export to ip&uz...";
+    case 158:
+        return "Answers";
+    case 159:
+        return "PDF document";
+    case 160:
+        return "ipuz crossword";
+    case 161:
+        return "The ipuz file holds the answers but not the edit password: whoever opens it can read and "
+               "change them.";
+    case 162:
+        return "The crossword is protected by a password, so its answers are left out.";
+    case 163:
+        return "cannot be opened:";
+    case 164:
+        return "it is not an ipuz file.";
+    case 165:
+        return "it is not a crossword.";
+    case 166:
+        return "it is larger than the program can hold.";
+    case 167:
+        return "its grid is not a plain rectangle: cells are missing, or letter cells belong to no word.";
+    case 168:
+        return "it has bars between cells.";
+    case 169:
+        return "a cell holds more than one letter.";
+    case 170:
+        return "it has letters that the Windows-1251 code page cannot hold.";
+    case 171:
+        return "its solution does not fit its grid.";
+    case 172:
+        return "its grid has no words.";
+    case 173:
+        return "its clue numbers differ from the numbering this program gives the grid.";
+    case 174:
+        return "its clues do not fit the words of its grid.";
+    case 175:
+        return "Usage: gridmora --export OUT FILE [--password PASSWORD] [--answers] [--paper A4|Letter]";
+    case 176:
+        return "cannot be written in this format: use .pdf, .ipuz, .htm, .html or .krw.";
+    case 177:
+        return "is protected by a password: give --password to export its answers.";
+    case 178:
+        return "holds no answers.";
 
         // 180..199: filling the grid from the word lists
 

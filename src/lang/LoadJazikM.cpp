@@ -6,6 +6,7 @@
 #include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
+#include "export/ExportCommands.h"
 #include "lang/LanguageFile.h"
 
 namespace LoadJazikM {
@@ -74,6 +75,7 @@ void LoadLanguage(const std::string& name) {
     f->lblKoordinaty->setText(cap(69));
     ReapplyModeCaptions();
     f->kClearPole->setText(cap(73));
+    ExportCommands::ApplyCaptions(*f);
 }
 
 } // namespace LoadJazikM

@@ -17,6 +17,8 @@
 #include "document/frmAbout.h"
 #include "document/frmChange.h"
 #include "document/frmFindWord.h"
+#include "export/ExportCommands.h"
+#include "export/IpuzFormat.h"
 #include "lang/FileSafetyTexts.h"
 
 namespace {
@@ -223,6 +225,18 @@ TEST_F(HostileInputTest, AGridTooLargeForTheCellSizeIsRefusedWithoutTakingMemory
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, Plain(form->File->title()) + " " + Q(Lang().LangReadError));
     EXPECT_EQ(Doc().AppMode, Mode::OpenFailed);
+
+    // An ipuz crossword is held to the same rule: 3 x 3 cells of 6000 pixels make a field too large.
+    const std::string ipuz = AppDir() + "ring.ipuz";
+    std::filesystem::copy_file(GRIDMORA_SOURCE_DIR "/fuzz/corpus/ipuz/ring.ipuz", ipuz);
+    Opt().CellSize = 6000;
+    Plan({Answer::Ok});
+    Open(ipuz);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text,
+              ExportCommands::RefusalMessage(ipuz, static_cast<int>(IpuzFormat::Refusal::TooLarge)));
+    EXPECT_EQ(Doc().GridWidth, 0);
+    Opt().CellSize = 20;
 }
 
 // Saving keeps a symbolic link, and does not silently overwrite a crossword someone else changed on disk
