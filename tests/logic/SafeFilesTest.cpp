@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "KrossFixtures.h"
+#include "basics/NumberText.h"
 #include "document/GridLimits.h"
 #include "document/OpenKrossM.h"
 #include "document/OpenOtvetyM.h"
@@ -127,8 +128,8 @@ TEST(SafeFiles, AGridMustFitAtTheCellSizeInForce) {
         {3, 3, 0, false},      {3, 3, -20, false},
     };
     for (const auto& c : cases) {
-        const std::string file = Lines({" 1 ", "Big", " " + std::to_string(c.width) + " ",
-                                        " " + std::to_string(c.height) + " ", " 0 ", " 0 "});
+        const std::string file = Lines(
+            {" 1 ", "Big", NumberText::NumberLine(c.width), NumberText::NumberLine(c.height), " 0 ", " 0 "});
         KrossDocument doc;
         const auto r = OpenKrossM::ReadKrossText(file, doc, 0, "big.krw", c.cellSize);
         EXPECT_EQ(r.status == Status::Ok, c.opens) << c.width << "x" << c.height << " at " << c.cellSize;
