@@ -1,10 +1,13 @@
-// The word search on any word-list bytes, against a plain reading of the same file.
+// The word search on any word-list bytes, against a plain reading of the same file; and the search of the
+// file read piece by piece, against the search of the whole text.
 // Input: byte 0 gives the pattern length (0..26), the next bytes the pattern (a byte divisible by 3
-// stands for "?"), the rest is the word-list file.
+// stands for "?"), the rest is the word-list file. The pieces are 1 + byte 0 bytes long.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 #include "basics/Cp1251.h"
@@ -52,5 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (found != expected) __builtin_trap();
     for (uint32_t offset : found)
         if (offset + length > file.size()) __builtin_trap();
+
+    // The same file searched piece by piece, through a file in memory.
+    static const int fd = memfd_create("wordlist", 0);
+    if (fd < 0 || ftruncate(fd, 0) != 0 ||
+        pwrite(fd, file.data(), file.size(), 0) != static_cast<ssize_t>(file.size()))
+        return 0;
+    static std::string buffer;
+    WordSearch::FoundWords pieces;
+    if (!WordSearch::SearchFile("/proc/self/fd/" + std::to_string(fd), pattern, pieces, buffer, 1 + data[0]))
+        __builtin_trap();
+    std::string words;
+    for (uint32_t offset : found)
+        words += file.substr(offset, length);
+    if (pieces.Text != words) __builtin_trap();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/ProgramFolders.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
 #include "app/frmForma.h"
@@ -15,22 +16,26 @@ void LoadSettings(std::optional<std::string> programDir) {
     ResetState();
     auto& o = Opt();
     o = DefaultSettings();
-    o.AppDir = programDir ? *programDir : NativePath(QCoreApplication::applicationDirPath());
+    const std::string binaryDir =
+        programDir ? *programDir : NativePath(QCoreApplication::applicationDirPath());
+    const ProgramFolders folders = LocateProgramFolders(binaryDir, CurrentEnvironment());
     // Folders on this platform are separated by "/"; a backslash is an ordinary character in a name.
     // Moved in from a temporary: assigning the literal here makes GCC 12 at -O3 warn falsely about
     // overlapping copies (-Wrestrict).
     o.PathSep = std::string(1, '/');
-    if (o.AppDir.empty() || o.AppDir.back() != '/') o.AppDir += o.PathSep;
+    o.AppDir = folders.AppDir;
+    o.SettingsDir = folders.SettingsDir;
     o.SamplesDir = o.AppDir + "Samples";
 
+    // No settings folder (no home) reads as a missing file: every setting keeps its default.
     std::string bytes;
-    if (TextFile::ReadAll(o.AppDir + "Gridmora Int.ini", bytes, size_t{1} << 20) == TextFile::Error::None)
+    if (!o.SettingsDir.empty() && TextFile::ReadAll(o.SettingsDir + std::string(SettingsFileName), bytes,
+                                                    size_t{1} << 20) == TextFile::Error::None)
         ReadSettingsText(bytes, o);
     NewFontM::RegisterFontSubstitutes();
 }
 
-frmForma* Main(std::optional<std::string> programDir) {
-    LoadSettings(programDir);
+frmForma* StartWindow() {
     auto& o = Opt();
     auto* form = new frmForma();
     NewFontM::BuildDigitStrips();
@@ -44,6 +49,11 @@ frmForma* Main(std::optional<std::string> programDir) {
         form->OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(true);
     Doc().ActiveStyle = o.StyleIndex;
     return form;
+}
+
+frmForma* Main(std::optional<std::string> programDir) {
+    LoadSettings(std::move(programDir));
+    return StartWindow();
 }
 
 } // namespace MainM

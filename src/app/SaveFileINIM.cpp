@@ -31,8 +31,11 @@ int32_t ConfirmSaveChanges() {
 }
 
 void SaveSettings() {
-    const std::string path = Opt().AppDir + "Gridmora Int.ini";
-    const auto err = TextFile::WriteAll(path, SettingsFileText(Opt()));
+    const auto& o = Opt();
+    // The user's settings folder is made on the first close; a portable program's folder exists.
+    auto err = o.SettingsDir.empty() ? TextFile::Error::Other : TextFile::MakeFolders(o.SettingsDir);
+    if (err == TextFile::Error::None)
+        err = TextFile::WriteAll(o.SettingsDir + std::string(SettingsFileName), SettingsFileText(o));
     if (err == TextFile::Error::None) return;
     const QString fileCaption = MainForm() ? Plain(MainForm()->File->title()) : QString();
     const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;

@@ -9,6 +9,8 @@ struct Settings {
     std::string AppDir;         // folder of the program, native (UTF-8) path, always ends in PathSep
     std::string PathSep;        // "/" or a backslash
     std::string SamplesDir;     // native path of the sample crosswords, no trailing separator
+    std::string SettingsDir;    // native path of the folder of the settings file, ends in PathSep; empty
+                                // when the user has no home to keep it in
     std::string LanguageFile;   // native (UTF-8) file name in AppDir + "Language"; empty = the default
     std::string LetterFontName; // cp1251
     int32_t LetterFontSize = 10;
@@ -36,7 +38,7 @@ constexpr size_t MaxNameLength = 255;                             // a font or l
 // folder, without any folder part ("/", a backslash, "." or ".."), control characters or excess length.
 bool IsLanguageFileName(std::string_view name);
 
-// The name of the settings file in AppDir.
+// The name of the settings file in SettingsDir.
 inline constexpr std::string_view SettingsFileName = "Gridmora Int.ini";
 
 // The settings before the file is read: font "MS Sans Serif" 10 bold, cells of 20 pixels, number size 1.

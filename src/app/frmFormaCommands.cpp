@@ -58,8 +58,12 @@ bool hasNameAndAuthor(frmForma& f) {
 } // namespace
 
 void frmForma::FileOpenOtvet_Click() {
+    FileOpenOtvetWith(std::nullopt);
+}
+
+void frmForma::FileOpenOtvetWith(const std::optional<std::string>& chosen) {
     if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
-    OpenOtvetyM::OpenOtvety();
+    OpenOtvetyM::OpenOtvety(chosen);
 }
 
 void frmForma::FileSave_Click() {
@@ -123,8 +127,12 @@ void frmForma::KrossNew_Click() {
 }
 
 void frmForma::KrossOpen_Click() {
+    KrossOpenWith(std::nullopt);
+}
+
+void frmForma::KrossOpenWith(const std::optional<std::string>& chosen) {
     if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
-    OpenKrossM::OpenKross();
+    OpenKrossM::OpenKross(chosen);
     auto& d = Doc();
     if (d.AppMode == Mode::Incomplete) KrossChange_Click();
     if (d.AppMode == Mode::SolveBare) {

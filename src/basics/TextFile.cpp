@@ -331,6 +331,28 @@ Stamp StampOfBytes(std::string_view bytes) {
     return {true, bytes.size(), contentHash(bytes)};
 }
 
+bool FolderWritable(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+Error MakeFolders(const std::string& path) {
+    if (path.empty()) return Error::NotFound;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? Error::None : Error::Access;
+    std::string folder = path;
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    const std::string parent = folderOf(folder);
+    if (parent != folder && parent != ".") {
+        const Error e = MakeFolders(parent);
+        if (e != Error::None) return e;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return fromErrno(errno);
+    return Error::None;
+}
+
 std::string FileNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);

@@ -51,6 +51,14 @@ Stamp StampOf(const std::string& path);
 // The stamp of bytes about to be written.
 Stamp StampOfBytes(std::string_view bytes);
 
+// True when path is a folder the program may create files in. A folder without any write permission
+// counts as read-only for everybody, the administrator included, as a file does for WriteAll.
+bool FolderWritable(const std::string& path);
+
+// Creates the folder and any missing parents, each new one open to its owner only (0700). An existing
+// folder is fine; a file in the way gives Error::Access, a refused creation Error::Access or NotFound.
+Error MakeFolders(const std::string& path);
+
 // The file name of a path: the part after its last "/".
 std::string FileNameOf(const std::string& path);
 

@@ -15,8 +15,14 @@
 
 namespace OpenKrossM {
 
-void OpenKross() {
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), ExportCommands::OpenFilter()));
+void OpenKross(const std::optional<std::string>& chosen) {
+    std::string path;
+    if (chosen) {
+        path = *chosen;
+        apiOpenSaveM::TakeChosenFile(QPath(path));
+    } else {
+        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), ExportCommands::OpenFilter()));
+    }
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
     // A crossword of another tool comes in as a new crossword to author.

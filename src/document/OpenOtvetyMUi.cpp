@@ -24,10 +24,16 @@ bool holdsCrossword(int32_t mode) {
 }
 } // namespace
 
-void OpenOtvety() {
+void OpenOtvety(const std::optional<std::string>& chosen) {
     frmForma* f = MainForm();
     auto& d = Doc();
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
+    std::string path;
+    if (chosen) {
+        path = *chosen;
+        apiOpenSaveM::TakeChosenFile(QPath(path));
+    } else {
+        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
+    }
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".otv";
     std::string bytes;

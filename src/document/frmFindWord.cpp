@@ -5,24 +5,26 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
+#include <climits>
 
 #include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
 #include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
-#include "basics/TextFile.h"
 #include "document/WordSearch.h"
 
 // ---- the list of found words ----
 
 int FoundWordsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(offsets_.size());
+    // A list view counts its rows in int.
+    return parent.isValid() ? 0 : static_cast<int>(std::min<size_t>(found_.Count(), INT_MAX));
 }
 
 QModelIndex FoundWordsModel::index(int row, int column, const QModelIndex& parent) const {
-    if (parent.isValid() || column != 0 || row < 0 || static_cast<size_t>(row) >= offsets_.size()) return {};
+    if (parent.isValid() || column != 0 || row < 0 || row >= rowCount()) return {};
     return createIndex(row, 0);
 }
 
@@ -33,16 +35,20 @@ QVariant FoundWordsModel::data(const QModelIndex& index, int role) const {
 }
 
 std::string FoundWordsModel::Word(int row) const {
-    if (row < 0 || static_cast<size_t>(row) >= offsets_.size()) return {};
-    return std::string(WordSearch::WordAt(text_, offsets_[static_cast<size_t>(row)], length_));
+    if (row < 0 || row >= rowCount()) return {};
+    return std::string(found_.Word(static_cast<size_t>(row)));
 }
 
 void FoundWordsModel::Search(const std::string& path, const std::string& pattern) {
-    // The view must not look at the text while it is replaced: the reset brackets the whole search.
+    // The view must not look at the words while they are replaced: the reset brackets the whole search.
     beginResetModel();
-    if (TextFile::ReadAll(path, text_) != TextFile::Error::None) text_.clear();
-    WordSearch::FindWords(text_, pattern, offsets_);
-    length_ = pattern.size();
+    WordSearch::SearchFile(path, pattern, found_, buffer_);
+    endResetModel();
+}
+
+void FoundWordsModel::Clear() {
+    beginResetModel();
+    found_.Text.clear();
     endResetModel();
 }
 
@@ -78,6 +84,8 @@ frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setModel(Words);
     List1->installEventFilter(this);
+    connect(List1, &QListView::doubleClicked, this,
+            [this](const QModelIndex& i) { PutIntoAnswerBox(i.row()); });
     Label2->setBuddy(List1);
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(txtWord, 1, 0);
@@ -139,28 +147,33 @@ void frmFindWord::setFoundTitle(qsizetype count) {
     setWindowTitle(command + QStringLiteral(": ") + Q(Lang().LangText[13]) + QString::number(count));
 }
 
+QString frmFindWord::selectedWordPattern() {
+    const auto& d = Doc();
+    if (d.CurNumber <= 0) return {};
+    // The letters the crossing words put into the selected word's cells; "?" where none is known.
+    const int32_t dir = d.CurDirection;
+    int32_t x = d.SlotTable.Get(d.CurNumber, Slot::X, dir);
+    int32_t y = d.SlotTable.Get(d.CurNumber, Slot::Y, dir);
+    const int32_t length = d.SlotTable.Get(d.CurNumber, Slot::Length, dir);
+    const int32_t crossing = dir == 0 ? Layer::DownLetter : Layer::AcrossLetter;
+    std::string pattern;
+    for (int32_t k = 0; k < length; ++k) {
+        const int32_t code = d.GridLayers.Get(x, y, crossing);
+        pattern += code < 1 || code > 255 ? WordSearch::Unknown : Cp1251::Char(code);
+        if (dir == 0)
+            ++x;
+        else
+            ++y;
+    }
+    return Q(pattern);
+}
+
 void frmFindWord::Form_Load() {
     const auto& t = Lang();
     setFoundTitle(0);
     Label3->setText(Q(t.LangFindWordCount) + QStringLiteral(" 0"));
-    const auto& d = Doc();
-    if (d.CurNumber > 0) {
-        // The letters the crossing words put into the selected word's cells; "?" where none is known.
-        const int32_t dir = d.CurDirection;
-        int32_t x = d.SlotTable.Get(d.CurNumber, Slot::X, dir);
-        int32_t y = d.SlotTable.Get(d.CurNumber, Slot::Y, dir);
-        const int32_t length = d.SlotTable.Get(d.CurNumber, Slot::Length, dir);
-        const int32_t crossing = dir == 0 ? Layer::DownLetter : Layer::AcrossLetter;
-        std::string pattern;
-        for (int32_t k = 0; k < length; ++k) {
-            const int32_t code = d.GridLayers.Get(x, y, crossing);
-            pattern += code < 1 || code > 255 ? WordSearch::Unknown : Cp1251::Char(code);
-            if (dir == 0)
-                ++x;
-            else
-                ++y;
-        }
-        txtWord->setText(txtWord->text() + Q(pattern));
+    if (Doc().CurNumber > 0) {
+        txtWord->setText(txtWord->text() + selectedWordPattern());
         txtWord->setCursorPosition(static_cast<int>(txtWord->text().size()));
         const QPointer<frmFindWord> self(this);
         QApplication::processEvents();
@@ -169,6 +182,48 @@ void frmFindWord::Form_Load() {
     }
     Label1->setText(Q(t.LangText[14]));
     Label2->setText(Q(t.LangText[15]));
+    List1->setToolTip(Tr(FindWordText::PutHint));
+}
+
+void frmFindWord::FollowSelection() {
+    frmFindWord* w = g_window;
+    if (!w || w->refillPending_) return;
+    // The handler that changed the selection finishes first (it may go on to select yet another word).
+    w->refillPending_ = true;
+    QTimer::singleShot(0, w, [w] {
+        w->refillPending_ = false;
+        w->refillFromSelection();
+    });
+}
+
+void frmFindWord::refillFromSelection() {
+    const auto& d = Doc();
+    if (d.AppMode != Mode::Authoring || d.CurNumber <= 0) return;
+    txtWord->setText(selectedWordPattern());
+    txtWord->setCursorPosition(static_cast<int>(txtWord->text().size()));
+    // A word too long for the word lists is not searched: the author did not ask, so no message either.
+    if (txtWord->text().size() > WordSearch::MaxLength) {
+        Words->Clear();
+        setFoundTitle(0);
+        return;
+    }
+    Search();
+}
+
+void frmFindWord::PutIntoAnswerBox(int row) {
+    auto* form = qobject_cast<frmForma*>(parentWidget());
+    const auto& d = Doc();
+    if (!form || d.AppMode != Mode::Authoring || d.CurNumber <= 0) return;
+    const std::string word = Words->Word(row);
+    const int32_t length = d.SlotTable.Get(d.CurNumber, Slot::Length, d.CurDirection);
+    if (word.empty() || static_cast<int64_t>(word.size()) != length) {
+        QApplication::beep();
+        return;
+    }
+    form->txtOtvet->setText(Q(word));
+    form->raise();
+    form->activateWindow();
+    form->txtOtvet->setFocus();
 }
 
 void frmFindWord::Search() {
@@ -223,8 +278,10 @@ void frmFindWord::txtWord_KeyUp(int key) {
     if (key == TextBox::Enter) Search();
 }
 
-void frmFindWord::List1_KeyDown(int) {
+void frmFindWord::List1_KeyDown(int key) {
     listKeyDown_ = true;
+    if (key == TextBox::Enter && List1->currentIndex().isValid())
+        PutIntoAnswerBox(List1->currentIndex().row());
 }
 
 void frmFindWord::List1_KeyUp(int key) {

@@ -10,9 +10,15 @@
 #include <vector>
 
 #include "app/TextBox.h"
+#include "document/WordSearch.h"
 
-// The words found, as offsets into the text of the word-list file they came from. The model keeps that
-// text, so a list of a million words costs four bytes a word and no strings until a row is shown.
+// Interface texts of the word search beyond the language file's first lines.
+namespace FindWordText {
+constexpr int PutHint = 100; // tip of the list: a double click or Enter puts a word into the answer box
+} // namespace FindWordText
+
+// The words found, copied out of the word-list file one after another: a list of a million words costs
+// its letters and no strings until a row is shown.
 class FoundWordsModel : public QAbstractListModel {
     Q_OBJECT
   public:
@@ -25,15 +31,16 @@ class FoundWordsModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Reads the word-list file at path (a missing or unreadable one holds no words) and lists the words
-    // that fit the pattern (cp1251, any case). The buffer of the file text is reused from search to search.
+    // that fit the pattern (cp1251, any case). The reading buffer is kept from search to search.
     void Search(const std::string& path, const std::string& pattern);
+    // Lists nothing.
+    void Clear();
     // The word of a row, cp1251.
     std::string Word(int row) const;
 
   private:
-    std::string text_;              // the last word-list file read
-    std::vector<uint32_t> offsets_; // where the found words start in text_
-    size_t length_ = 0;
+    WordSearch::FoundWords found_;
+    std::string buffer_;
 };
 
 class frmFindWord : public QWidget {
@@ -47,6 +54,9 @@ class frmFindWord : public QWidget {
     static frmFindWord* ShowWindow(QWidget* owner);
     // The open word-search window, or null.
     static frmFindWord* Current();
+    // The selected word of the crossword has been shown anew: the open window (if any) takes its pattern
+    // from the crossing letters and searches, once the current event is done.
+    static void FollowSelection();
 
     TextBox* txtWord = nullptr;
     QListView* List1 = nullptr;
@@ -69,11 +79,21 @@ class frmFindWord : public QWidget {
 
     // Puts the window beside its owner, on the owner's screen.
     void PlaceBesideOwner();
+    // A found word (double click, or Enter in List1) goes into the owner's answer box for the selected word,
+    // which gets the focus: Enter there stores it as a typed answer. Only while authoring, and only a word
+    // as long as the selected one.
+    void PutIntoAnswerBox(int row);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void setFoundTitle(qsizetype count);
-    bool listKeyDown_ = false; // a key went down in List1
+    // The pattern of the selected word: the letters crossing words put into its cells, "?" elsewhere;
+    // empty when no word is selected.
+    static QString selectedWordPattern();
+    // The pattern of the selected word, searched (FollowSelection).
+    void refillFromSelection();
+    bool listKeyDown_ = false;   // a key went down in List1
+    bool refillPending_ = false; // FollowSelection has asked for a refill that has not run yet
 };

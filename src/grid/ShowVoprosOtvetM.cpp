@@ -4,6 +4,7 @@
 #include "app/UiText.h"
 #include "app/frmForma.h"
 #include "display/ShowSlovoM.h"
+#include "document/frmFindWord.h"
 
 namespace ShowVoprosOtvetM {
 
@@ -19,6 +20,8 @@ void ShowClueAndAnswer() {
     f->txtVoprosOtvet->setText(clue);
     f->txtOtvet->setText(Q(d.ClueTexts.Get(n, 1, dir)));
     f->txtVoprosOtvet->setFocus();
+    // An open word-search window follows the selection.
+    frmFindWord::FollowSelection();
 }
 
 } // namespace ShowVoprosOtvetM

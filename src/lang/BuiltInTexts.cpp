@@ -16,9 +16,17 @@ std::string_view BuiltInText(int32_t index) {
     case FileSafetyText::Mismatch:
         return "could not be saved: the written file did not read back as it should. The old file is kept.";
 
-        // 85..99: the installed program (command line, settings folder, dialogs of the desktop)
+    // 85..99: the installed program (command line, settings folder, dialogs of the desktop)
+    case 85:
+        return "Gridmora, a crossword workshop: draw a grid, write its clues and answers, solve crosswords.";
+    case 86:
+        return "A crossword (.krw) or an answers file (.otv) to open.";
+    case 87:
+        return "Only one file can be opened at a time.";
 
-        // 100..109: word lists and the word search
+    // 100..109: word lists and the word search
+    case 100:
+        return "Double-click a word or press Enter to put it into the answer box";
 
         // 110..114: the field's drawing
 

@@ -8,6 +8,7 @@
 #include "basics/TextFile.h"
 #include "export/ExportCommands.h"
 #include "lang/LanguageFile.h"
+#include "lang/QtTranslation.h"
 
 namespace LoadJazikM {
 
@@ -42,6 +43,7 @@ void LoadLanguage(const std::string& name) {
     const LanguageFileContent content = ParseLanguageFile(bytes);
     ApplyLanguage(content, t);
     o.LanguageFile = name;
+    QtTranslation::Follow(name, content.DisplayName);
     if (!f) return;
     const auto& c = t.Captions;
     auto cap = [&c](int i) { return Q(c[static_cast<size_t>(i)]); };

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <set>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "basics/Cp1251.h"
@@ -79,6 +81,31 @@ TEST(WordSearch, TheFileDecidesHowManyWordsThereAre) {
     }
 }
 
+// The word string ends at the first comma or line end wherever it stands, far into a long string too,
+// and at nothing else: other bytes below the letters, the bytes just above the delimiters and every
+// upper byte are letters of a word.
+TEST(WordSearch, TheWordStringEndsAtTheFirstDelimiterAnywhere) {
+    const size_t length = 3, count = 700; // 2,100 bytes: longer than a few words, not a whole block
+    std::mt19937 rng(11);
+    std::string words;
+    const std::string letters = cp("КОТЁЖ") + "AZ-.+ !\x01\x7F\x80\xFF";
+    for (size_t i = 0; i < count * length; ++i)
+        words += letters[rng() % letters.size()];
+    words[0] = cp("К")[0]; // blanks before the word string are skipped
+    const std::string head = std::to_string(count) + "\r\n";
+    EXPECT_EQ(WordSearch::ViewWordList(head + words + "\r\n", length).Count, count);
+    for (char delimiter : {',', '\r', '\n'}) {
+        for (size_t at = 0; at < words.size(); at += at < 100 ? 1 : 1 + at / 7) {
+            std::string cut = words;
+            cut[at] = delimiter;
+            const std::string file = head + cut + "\r\n";
+            EXPECT_EQ(WordSearch::ViewWordList(file, length).Count, at / length)
+                << int(delimiter) << " " << at;
+            EXPECT_EQ(WordSearch::FindWords(file, "???").size(), at / length) << int(delimiter) << " " << at;
+        }
+    }
+}
+
 // The search against the plain way of doing it: split the string into words and compare each letter.
 TEST(WordSearch, AgreesWithSplittingTheWords) {
     std::mt19937 rng(7);
@@ -112,6 +139,62 @@ TEST(WordSearch, AgreesWithSplittingTheWords) {
             EXPECT_EQ(WordSearch::FindWords(file, pattern), expected) << length << " " << trial;
         }
     }
+}
+
+// Reading a file piece by piece finds what the search of the whole text finds, wherever the pieces end:
+// within the first line, inside a word, at a delimiter or a closing quote.
+TEST(WordSearch, SearchingAFileFindsWhatTheWholeTextFinds) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("gridmora-search-" + std::to_string(::getpid()))).string();
+    std::mt19937 rng(5);
+    const std::string letters = cp("КОТЁЖ") + "AZ+ ";
+    auto randomWords = [&](size_t bytes) {
+        std::string w = cp("К");
+        while (w.size() < bytes)
+            w += letters[rng() % letters.size()];
+        return w;
+    };
+    const std::string many = randomWords(3000);
+    std::vector<std::string> files = {
+        cp("5\r\nКОТЫСОНЯЛУНАКОЗАРЕКА\r\n"),
+        cp("9\r\nКОТЫСОНЯЛУ\r\n"),
+        cp("-3\r\nКОТЫ\r\n"),
+        "",
+        "2\r\n",
+        "750\r\n" + many + "\r\n",        // whole words, pieces end anywhere in them
+        "700\r\n" + many + "\r\n",        // fewer words promised than the file holds
+        "750\r\n" + many.substr(0, 1001), // the last word cut off by the end of the file
+        "750\r\n" + many.substr(0, 1500) + "," + many.substr(1501) + "\r\n",
+        "750\r\n" + many.substr(0, 2222) + "\n" + many.substr(2223) + "\r\n",
+        "750,\"" + many.substr(0, 2000) + "\"" + many.substr(2001),
+        "750,\"" + many.substr(0, 2000) + "," + many.substr(2001),
+        std::string(300, ' ') + "750\r\n" + many, // a first line longer than a piece
+        "750" + std::string(300, ' ') + "\r\n" + many,
+        "750\r" + many,
+    };
+    const std::vector<std::string> patterns = {"????", cp("к???"), cp("?ОТ?"), "??", cp("ЁЁЁЁ"), ""};
+    std::string buffer;
+    WordSearch::FoundWords found;
+    for (const auto& file : files) {
+        ASSERT_EQ(TextFile::WriteAll(path, file), TextFile::Error::None);
+        for (const auto& pattern : patterns) {
+            std::string expected;
+            for (uint32_t offset : WordSearch::FindWords(file, pattern))
+                expected += WordSearch::WordAt(file, offset, pattern.size());
+            for (size_t piece : {size_t{1}, size_t{97}, size_t{256}, size_t{1000}, size_t{256} << 10}) {
+                ASSERT_TRUE(WordSearch::SearchFile(path, pattern, found, buffer, piece));
+                EXPECT_EQ(found.Text, expected) << file.substr(0, 12) << " " << pattern << " " << piece;
+                EXPECT_EQ(found.Count() * pattern.size(), expected.size());
+            }
+        }
+    }
+    std::filesystem::remove(path);
+    // A file that cannot be read finds nothing.
+    found.Text = "KOT";
+    EXPECT_FALSE(WordSearch::SearchFile(path, "???", found, buffer));
+    EXPECT_TRUE(found.Text.empty());
+    EXPECT_FALSE(
+        WordSearch::SearchFile(std::filesystem::temp_directory_path().string(), "???", found, buffer));
 }
 
 TEST(WordSearch, WordListPath) {
@@ -164,29 +247,6 @@ TEST(WordListBuilder, FilesReadBackThroughTheSearch) {
     EXPECT_EQ(found(file, "????"), std::vector<std::string>({"ЛИСА", "СОВА", "CATS"}));
     EXPECT_EQ(WordListBuilder::WordListFileText({}), "0\r\n\r\n");
     EXPECT_TRUE(found(WordListBuilder::WordListFileText({}), "??").empty());
-}
-
-// The word lists that ship with the program: every file from 2.dat to 24.dat, its count true to its
-// words, every word in capitals and there once.
-TEST(WordListBuilder, ShippedWordLists) {
-    size_t total = 0;
-    for (int length = WordSearch::MinLength; length <= WordSearch::MaxLength; ++length) {
-        const std::string path = GRIDMORA_SOURCE_DIR "/data/Data/"s + std::to_string(length) + ".dat";
-        std::string bytes;
-        ASSERT_EQ(TextFile::ReadAll(path, bytes), TextFile::Error::None) << path;
-        const auto lines = TextFile::SplitLines(bytes);
-        ASSERT_EQ(lines.size(), 2u) << path;
-        const WordSearch::WordListView list = WordSearch::ViewWordList(bytes, static_cast<size_t>(length));
-        EXPECT_EQ(std::to_string(list.Count), lines[0]) << path;
-        EXPECT_EQ(lines[1].size(), list.Count * static_cast<size_t>(length)) << path;
-        EXPECT_EQ(Cp1251::ToUpper(list.Words), list.Words) << path;
-        std::set<std::string_view> distinct;
-        for (uint32_t w = 0; w < list.Count; ++w)
-            distinct.insert(list.Words.substr(w * static_cast<size_t>(length), static_cast<size_t>(length)));
-        EXPECT_EQ(distinct.size(), list.Count) << path;
-        total += list.Count;
-    }
-    EXPECT_GE(total, 300u);
 }
 
 } // namespace

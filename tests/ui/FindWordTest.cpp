@@ -242,4 +242,107 @@ TEST_F(FindWordTest, AListOfEveryWordShowsItsRowsFromTheFile) {
     EXPECT_EQ(w->Words->index(1).data().toString(), QStringLiteral("БЯ"));
 }
 
+// A found word goes into the answer box of the selected word, where Enter stores it as if typed; the window
+// then follows the selection to the next word.
+TEST_F(FindWordTest, AFoundWordGoesIntoTheAnswerBoxAndTheWindowFollowsTheSelection) {
+    Start();
+    WriteWords(3, {"КОТ", "КИТ", "ТОК", "КОЛ", "ТОН"});
+    WriteWords(2, {"ДА", "НЕ"});
+    Author(kRing);
+    ASSERT_EQ(Doc().CurNumber, 1);
+    ASSERT_EQ(Doc().CurDirection, 0);
+    frmFindWord* w = Open();
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->txtWord->text(), QStringLiteral("???"));
+    auto doubleClick = [&](int row) {
+        const QRect r = w->List1->visualRect(w->Words->index(row));
+        ASSERT_FALSE(r.isEmpty()) << row;
+        // A double click as the window system delivers it: a click, then the second press as a double click.
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+        QTest::mouseDClick(w->List1->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+        QApplication::processEvents();
+    };
+
+    // A double click on КИТ: the answer box of 1 across holds it and has the focus; Enter stores it.
+    doubleClick(1);
+    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КИТ"));
+    EXPECT_EQ(QApplication::focusWidget(), form->txtOtvet);
+    EXPECT_EQ(w->List1->toolTip(), Tr(FindWordText::PutHint));
+    form->txtVoprosOtvet->setText(QStringLiteral("Морской великан"));
+    QTest::keyClick(form->txtOtvet, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Doc().ClueTexts.Get(1, 1, 0), cp("КИТ"));
+
+    // The selection moved on to 1 down, and the window with it: К from КИТ, the list searched.
+    ASSERT_EQ(Doc().CurNumber, 1);
+    ASSERT_EQ(Doc().CurDirection, 1);
+    EXPECT_EQ(w->txtWord->text(), QStringLiteral("К??"));
+    EXPECT_EQ(Listed(w), QStringList({"КОТ", "КИТ", "КОЛ"}));
+    EXPECT_EQ(w->windowTitle(), FoundTitle(3));
+
+    // Enter in the list puts the selected word in; with the clue typed, Enter stores it.
+    w->List1->setFocus();
+    w->List1->setCurrentIndex(w->Words->index(2));
+    QTest::keyClick(w->List1, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(w->isVisible()); // Enter does not close the window
+    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КОЛ"));
+    EXPECT_EQ(QApplication::focusWidget(), form->txtOtvet);
+    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Кол"));
+    EXPECT_EQ(Doc().ClueTexts.Get(1, 1, 1), cp("КОЛ"));
+
+    // Next: 2 down, with Т at its top from КИТ.
+    ASSERT_EQ(Doc().CurNumber, 2);
+    EXPECT_EQ(w->txtWord->text(), QStringLiteral("Т??"));
+    EXPECT_EQ(Listed(w), QStringList({"ТОК", "ТОН"}));
+
+    // The clash rule still holds: the author searched on with other letters and picked КОТ for 2 down.
+    SearchFor(w, QStringLiteral("???"));
+    doubleClick(0);
+    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КОТ"));
+    form->txtVoprosOtvet->setText(QStringLiteral("Мурлыка"));
+    Plan({Answer::Ok});
+    QTest::keyClick(form->txtOtvet, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 2u); // the grid-ready question, then the clash
+    EXPECT_EQ(messages[1].text, Q(Lang().LangLetterConflict) + QStringLiteral(" Т, К"));
+    EXPECT_TRUE(Doc().ClueTexts.Get(2, 1, 1).empty());
+
+    // A word of another length than the selected word's is not put in.
+    SearchFor(w, QStringLiteral("??"));
+    ASSERT_EQ(w->Words->rowCount(), 2);
+    form->txtOtvet->setText(QStringLiteral("ТОН"));
+    doubleClick(0);
+    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("ТОН"));
+
+    // Clicking another word of the grid refills the pattern: 3 across, with К of КОЛ and nothing else.
+    ClickCell(1, 2);
+    QApplication::processEvents();
+    ASSERT_EQ(Doc().CurNumber, 3);
+    EXPECT_EQ(w->txtWord->text(), QStringLiteral("Л??"));
+    EXPECT_EQ(w->Words->rowCount(), 0);
+    EXPECT_EQ(w->windowTitle(), FoundTitle(0));
+}
+
+// Following the selection to a word longer than any word list searches nothing and says nothing.
+TEST_F(FindWordTest, FollowingToAWordTooLongForTheListsIsQuiet) {
+    Start();
+    WriteWords(2, {"ДА", "НЕ"});
+    // 1 across of 25 letters; 1 down of 2 letters at the left.
+    Author({std::string(25, '.'), "." + std::string(24, '#')});
+    ASSERT_EQ(Doc().CurNumber, 1);
+    ASSERT_EQ(Doc().CurDirection, 0);
+    ClickCell(0, 1); // 1 down
+    ASSERT_EQ(Doc().CurDirection, 1);
+    frmFindWord* w = Open();
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->Words->rowCount(), 2);
+    ClickCell(5, 0); // 1 across
+    QApplication::processEvents();
+    ASSERT_EQ(Doc().CurDirection, 0);
+    EXPECT_EQ(w->txtWord->text(), QString(25, QLatin1Char('?')));
+    EXPECT_EQ(w->Words->rowCount(), 0);
+    EXPECT_EQ(w->windowTitle(), FoundTitle(0));
+    EXPECT_EQ(messages.size(), 1u); // only the grid-ready question
+}
+
 } // namespace
