@@ -38,13 +38,22 @@ QString aboutFile(const std::string& path, const std::string& tail) {
     return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
 }
 
+QString aboutFile(const std::string& path, const QString& tail) {
+    return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
+}
+
 void readFailed(const std::string& path, TextFile::Error error) {
-    say(aboutFile(path,
-                  error == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError));
+    const QString cause = FileMessages::NamedCause(error);
+    say(aboutFile(path, !cause.isEmpty() ? cause
+                                         : Q(error == TextFile::Error::NotFound ? Lang().LangNotFoundError
+                                                                                : Lang().LangReadError)));
 }
 
 void writeFailed(const std::string& path, TextFile::Error error) {
-    say(aboutFile(path, error == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError));
+    const QString cause = FileMessages::NamedCause(error);
+    say(aboutFile(path, !cause.isEmpty() ? cause
+                                         : Q(error == TextFile::Error::Access ? Lang().LangAccessError
+                                                                              : Lang().LangWriteError)));
 }
 
 bool written(const std::string& path, std::string_view bytes) {
@@ -83,7 +92,7 @@ std::optional<KrossDocument> readCrossword(const std::string& path) {
         readFailed(path, error);
         return std::nullopt;
     }
-    if (OpenKrossM::ReadKrossText(bytes, doc, Opt().StyleIndex, path).status !=
+    if (OpenKrossM::ReadKrossText(bytes, doc, Opt().StyleIndex, path, Opt().CellSize).status !=
         OpenKrossM::KrossReadResult::Status::Ok) {
         readFailed(path, TextFile::Error::Other);
         return std::nullopt;
