@@ -38,8 +38,8 @@ KrossDocument openCrossword() {
         std::string answer;
         for (int32_t i = 0; i < Side; ++i)
             answer += letter(x + i * (1 - d), y + i * d);
-        doc.ClueTexts.Set(n, 0, d, "Clue of word " + std::to_string(n) + (d ? " down" : " across"));
-        doc.ClueTexts.Set(n, 1, d, answer);
+        doc.ClueTexts.SetClue(n, d, "Clue of word " + std::to_string(n) + (d ? " down" : " across"));
+        doc.ClueTexts.SetAnswer(n, d, answer);
         ++doc.WordCount;
     };
     place(1, 0, 0, 0);
@@ -102,7 +102,7 @@ int main() {
     for (int32_t n = 1; n <= doc.NumberCount; ++n)
         for (int32_t d = 0; d <= 1; ++d)
             if (doc.WordLength(n, d) > 0)
-                scrambled.push_back(SaveKrossM::Scramble(doc, doc.ClueTexts.Get(n, 1, d)));
+                scrambled.push_back(SaveKrossM::Scramble(doc, doc.ClueTexts.Answer(n, d)));
     const KodKodirovkiM::ByteTable decode = KodKodirovkiM::ToBytes(doc.DecodeTable);
     size_t mapped = 0;
     const double unscramble = median([&] {

@@ -231,7 +231,7 @@ std::vector<std::string> krwAnswers(const std::string& file, const Grid& g) {
     if (OpenKrossM::ReadKrossText(bytes, doc, 0, file).status != OpenKrossM::KrossReadResult::Status::Ok)
         return answers;
     for (auto [n, d] : g.problem.Words)
-        answers.push_back(doc.ClueTexts.Get(n, 1, d));
+        answers.push_back(doc.ClueTexts.Answer(n, d));
     return answers;
 }
 

@@ -42,7 +42,7 @@ KrossDocument filledCrossword(int32_t side) {
     for (int32_t n = 1; n <= doc.NumberCount; ++n)
         for (int32_t d = 0; d <= 1; ++d)
             if (doc.WordLength(n, d) > 0)
-                doc.ClueTexts.Set(n, 1, d, std::string(static_cast<size_t>(doc.WordLength(n, d)), 'A'));
+                doc.ClueTexts.SetAnswer(n, d, std::string(static_cast<size_t>(doc.WordLength(n, d)), 'A'));
     return doc;
 }
 

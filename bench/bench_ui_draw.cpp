@@ -8,14 +8,14 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/MainM.h"
+#include "app/MainMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
-#include "display/ShowSlovoM.h"
+#include "display/ShowSlovoMUi.h"
 #include "grid/AnalizReshotkiM.h"
 #include "grid/LoadReshotkiMUi.h"
+#include "widgets/UiText.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ void makeCrossword(int n) {
             std::string s;
             for (int i = 0; i < len; ++i)
                 s += letter(x + (dir == 0 ? i : 0), y + (dir == 1 ? i : 0));
-            d.ClueTexts.Set(k, 1, dir, s);
+            d.ClueTexts.SetAnswer(k, dir, s);
         }
     d.AppMode = Mode::Authoring;
     d.CurNumber = 0;
@@ -46,13 +46,13 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-double fullRedrawMs(int n, int runs) {
+double fullRedrawMs(frmForma& form, int n, int runs) {
     makeCrossword(n);
     std::vector<double> t;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
-        LoadReshotkiM::LoadGrid();
+        LoadReshotkiM::LoadGrid(form);
         t.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     return median(t);
@@ -66,11 +66,11 @@ int main(int argc, char** argv) {
     QTemporaryDir tmp;
     std::filesystem::copy(GRIDMORA_PROGRAM_DIR, tmp.path().toStdString(),
                           std::filesystem::copy_options::recursive);
-    MainM::Main(tmp.path().toStdString() + "/");
+    frmForma& form = *MainM::Main(tmp.path().toStdString() + "/");
 
     std::printf("full LoadGrid + RedrawGrid, every answer filled (median):\n");
-    std::printf("  100 x 100: %8.2f ms   (goal under 50 ms)\n", fullRedrawMs(100, 7));
-    std::printf("  300 x 300: %8.2f ms\n", fullRedrawMs(300, 3));
+    std::printf("  100 x 100: %8.2f ms   (goal under 50 ms)\n", fullRedrawMs(form, 100, 7));
+    std::printf("  300 x 300: %8.2f ms\n", fullRedrawMs(form, 300, 3));
 
     // One selection change on the 300 x 300 grid: the old word white, the new one yellow.
     auto& d = Doc();
@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
         const int next = rowWord((i * 37) % 300);
         QElapsedTimer timer;
         timer.start();
-        ShowSlovoM::DrawWord(prev, 0, CellColor);
-        ShowSlovoM::DrawWord(next, 0, SelectionColor);
+        ShowSlovoM::DrawWord(form, prev, 0, CellColor);
+        ShowSlovoM::DrawWord(form, next, 0, SelectionColor);
         t.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         prev = next;
     }

@@ -24,12 +24,12 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/MainM.h"
-#include "app/MsgBoxM.h"
+#include "app/MainMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
 #include "document/frmFindWord.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 extern char** environ;
 
@@ -88,7 +88,8 @@ int firstSearch(const std::string& appDir) {
     QApplication::processEvents();
     QElapsedTimer t;
     t.start();
-    frmFindWord* w = frmFindWord::ShowWindow(form);
+    QPointer<frmFindWord> window;
+    frmFindWord* w = frmFindWord::ShowWindow(window, form, QString());
     const qint64 searched = t.nsecsElapsed();
     QApplication::processEvents();
     w->List1->viewport()->repaint();
@@ -211,7 +212,8 @@ int main(int argc, char** argv) {
     // The folder has no language file: its message is answered here.
     MsgBoxM::SetResponder([](const QString&, MsgBoxM::Style) { return MsgBoxM::Answer::Ok; });
     frmForma* form = MainM::Main(appDir);
-    frmFindWord* w = frmFindWord::ShowWindow(form);
+    QPointer<frmFindWord> window;
+    frmFindWord* w = frmFindWord::ShowWindow(window, form, QString());
     QApplication::processEvents();
 
     std::printf("word list: %d words of %d letters (%.1f MB), %d runs per pattern, median [min] in ms\n",

@@ -7,10 +7,13 @@
 #include <string>
 
 #include "document/KrossDocument.h"
+#include "grid/AddSlovoM.h"
 #include "grid/AnalizReshotkiM.h"
-#include "grid/EntryRules.h"
+#include "grid/FoundNoOtvetM.h"
 #include "grid/LoadReshotkiM.h"
-#include "solve/SolveRules.h"
+#include "solve/ProverkaOtvetaM.h"
+#include "solve/SelVoprosM.h"
+#include "solve/VvodOtvetaM.h"
 
 namespace {
 
@@ -69,12 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         doc.ClueTexts.Create2(textNumbers);
         for (int32_t n = 0; n <= textNumbers; ++n)
             for (int32_t d = 0; d <= 1; ++d)
-                doc.ClueTexts.Set(n, d, anyText(in));
+                doc.ClueTexts.SetWord(n, d, anyText(in));
     } else {
         doc.ClueTexts.Create3(textNumbers);
         for (int32_t n = 0; n <= textNumbers; ++n)
             for (int32_t d = 0; d <= 1; ++d)
-                doc.ClueTexts.Set(n, 1, d, anyText(in));
+                doc.ClueTexts.SetAnswer(n, d, anyText(in));
     }
     doc.SolvedWords.Redim(in.ConsumeIntegralInRange(-1, 22), 1);
     for (int32_t n = 0; n <= doc.SolvedWords.Ubound0(); ++n)

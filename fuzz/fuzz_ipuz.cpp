@@ -28,9 +28,9 @@ void checkConsistent(const KrossDocument& doc) {
             check(len >= 2 && x >= 0 && y >= 0);
             check(x + (d == 0 ? len - 1 : 0) < doc.GridWidth);
             check(y + (d == 1 ? len - 1 : 0) < doc.GridHeight);
-            const std::string answer = doc.ClueTexts.Get(n, 1, d);
+            const std::string answer = doc.ClueTexts.Answer(n, d);
             check(answer.empty() || answer.size() == static_cast<size_t>(len));
-            for (char ch : answer + doc.ClueTexts.Get(n, 0, d))
+            for (char ch : answer + doc.ClueTexts.Clue(n, d))
                 check(static_cast<unsigned char>(ch) >= 32); // every text fits one line of a file
         }
     check(words == doc.WordCount && words > 0);

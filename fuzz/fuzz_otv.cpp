@@ -48,7 +48,7 @@ void applyTo(const OpenOtvetyM::OtvContent& c, std::string_view krw) {
             ++marks;
             check(n >= 1 && doc.WordLength(n, d) >= 1);
             if (doc.NoAnswers == 1)
-                check(doc.ClueTexts.Get(n, d).size() == static_cast<size_t>(doc.WordLength(n, d)));
+                check(doc.ClueTexts.Word(n, d).size() == static_cast<size_t>(doc.WordLength(n, d)));
         }
     check(marks == doc.SolvedCount && r.OpenWords == doc.WordCount - marks);
     const auto first = OpenOtvetyM::FirstOpenWord(doc);

@@ -10,12 +10,13 @@
 
 #include "app/ExportCommand.h"
 #include "app/FillCommandUi.h"
-#include "app/MainM.h"
-#include "app/MsgBoxM.h"
+#include "app/MainMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
-#include "lang/LoadJazikM.h"
+#include "lang/LoadJazikMUi.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace CommandLine {
 namespace {
@@ -70,7 +71,7 @@ void loadLanguageTexts(bool window) {
     else
         MsgBoxM::SetResponder(answerOnConsole);
     const std::string name = o.LanguageFile.empty() ? std::string("Russian.txt") : o.LanguageFile;
-    LoadJazikM::LoadLanguage(name);
+    LoadJazikM::LoadTexts(FileMessages::LanguageFileCaption(), name);
     if (window) MsgBoxM::SetResponder({});
 }
 

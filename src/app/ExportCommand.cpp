@@ -6,12 +6,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/FileMessages.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "basics/Cp1251.h"
 #include "basics/TextFile.h"
-#include "display/NewFontM.h"
+#include "display/NewFontMUi.h"
 #include "display/Surface.h"
 #include "document/OpenKrossM.h"
 #include "document/SaveKrossM.h"
@@ -23,6 +21,8 @@
 #include "export/PrintKross.h"
 #include "grid/LoadReshotkiM.h"
 #include "lang/LanguageFile.h"
+#include "widgets/FileMessages.h"
+#include "widgets/UiText.h"
 
 namespace ExportCommand {
 namespace {
@@ -34,18 +34,26 @@ void say(const QString& text) {
 }
 
 // "File PATH tail": the file messages of the window, with the file named.
+QString aboutFile(const std::string& path, const std::string& tail) {
+    return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
+}
+
 QString aboutFile(const std::string& path, const QString& tail) {
-    return FileMessages::FileCaption() + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") + tail;
+    return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
 }
 
 void readFailed(const std::string& path, TextFile::Error error) {
-    say(aboutFile(path,
-                  Q(error == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError)));
+    const QString cause = FileMessages::NamedCause(error);
+    say(aboutFile(path, !cause.isEmpty() ? cause
+                                         : Q(error == TextFile::Error::NotFound ? Lang().LangNotFoundError
+                                                                                : Lang().LangReadError)));
 }
 
 void writeFailed(const std::string& path, TextFile::Error error) {
-    say(aboutFile(path,
-                  Q(error == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError)));
+    const QString cause = FileMessages::NamedCause(error);
+    say(aboutFile(path, !cause.isEmpty() ? cause
+                                         : Q(error == TextFile::Error::Access ? Lang().LangAccessError
+                                                                              : Lang().LangWriteError)));
 }
 
 bool written(const std::string& path, std::string_view bytes) {
@@ -62,7 +70,8 @@ std::optional<KrossDocument> readCrossword(const std::string& path) {
     if (IpuzFormat::IsIpuzPath(path)) {
         std::error_code ec;
         if (std::filesystem::file_size(path, ec) > IpuzFormat::MaxFileBytes && !ec) {
-            say(ExportCommands::RefusalMessage(path, static_cast<int>(IpuzFormat::Refusal::TooLarge)));
+            say(ExportCommands::RefusalMessage(FileMessages::LanguageFileCaption(), path,
+                                               static_cast<int>(IpuzFormat::Refusal::TooLarge)));
             return std::nullopt;
         }
         const TextFile::Error error = TextFile::ReadAll(path, bytes, IpuzFormat::MaxFileBytes);
@@ -72,7 +81,8 @@ std::optional<KrossDocument> readCrossword(const std::string& path) {
         }
         const IpuzFormat::Refusal why = IpuzFormat::Read(bytes, doc);
         if (why != IpuzFormat::Refusal::None) {
-            say(ExportCommands::RefusalMessage(path, static_cast<int>(why)));
+            say(ExportCommands::RefusalMessage(FileMessages::LanguageFileCaption(), path,
+                                               static_cast<int>(why)));
             return std::nullopt;
         }
         return doc;
@@ -82,7 +92,7 @@ std::optional<KrossDocument> readCrossword(const std::string& path) {
         readFailed(path, error);
         return std::nullopt;
     }
-    if (OpenKrossM::ReadKrossText(bytes, doc, Opt().StyleIndex, path).status !=
+    if (OpenKrossM::ReadKrossText(bytes, doc, Opt().StyleIndex, path, Opt().CellSize).status !=
         OpenKrossM::KrossReadResult::Status::Ok) {
         readFailed(path, TextFile::Error::Other);
         return std::nullopt;
@@ -114,8 +124,8 @@ int exportHtml(const Request& r, const KrossDocument& doc) {
     CopyKrossM::PageInput in(d);
     in.KrossCaption = StripMnemonic(t.Captions[static_cast<size_t>(LangIndex::KrossMenu)]);
     in.LangAuthorWord = t.LangAuthorWord;
-    in.AcrossHeading = t.Captions[67];
-    in.DownHeading = t.Captions[68];
+    in.AcrossHeading = t.Captions[static_cast<size_t>(LangIndex::AcrossHeading)];
+    in.DownHeading = t.Captions[static_cast<size_t>(LangIndex::DownHeading)];
     return CopyKrossM::WriteFiles(picture, CopyKrossM::DerivePaths(r.Out), in, writeFailed) ? Done : Failed;
 }
 
@@ -129,14 +139,14 @@ int run(const Request& r) {
     if (r.Password && doc.NoAnswers == 0 && !doc.EditPassword.empty()) {
         const auto typed = Cp1251::FromUtf8(*r.Password);
         if (!typed || *typed != OpenKrossM::Unscramble(doc, doc.EditPassword)) {
-            say(Q(Lang().LangText[7]));
+            say(Q(Lang().LangText[LangTextItem::WrongPasswordMsg]));
             return Failed;
         }
         unlocked = true;
     }
     const bool mayShow = AnswersMayLeave(doc, unlocked);
     auto refuseAnswers = [&] {
-        say(aboutFile(r.In, Tr(doc.NoAnswers != 0 ? Index::NoAnswers : Index::NeedsPassword)));
+        say(aboutFile(r.In, Text(Lang(), doc.NoAnswers != 0 ? Index::NoAnswers : Index::NeedsPassword)));
         return Failed;
     };
 
@@ -159,7 +169,7 @@ int run(const Request& r) {
         return exportHtml(r, doc);
     }
     if (ext == "krw") return written(r.Out, SaveKrossM::KrossFileText(doc)) ? Done : Failed;
-    say(aboutFile(r.Out, Tr(Index::UnknownFormat)));
+    say(aboutFile(r.Out, Text(Lang(), Index::UnknownFormat)));
     return Failed;
 }
 

@@ -13,6 +13,7 @@
 #include "grid/FillEngine.h"
 #include "grid/GridFill.h"
 #include "grid/LoadReshotkiM.h"
+#include "lang/FileSafetyTexts.h"
 
 namespace FillCommand {
 namespace {
@@ -24,6 +25,20 @@ void say(std::FILE* err, const std::string& cp1251) {
 // A file name as the messages show it: paths are UTF-8, the texts cp1251.
 std::string shown(const std::string& path) {
     return Cp1251::FromUtf8Lossy(path);
+}
+
+// The message after the file name when OUT could not be written: the named causes, or the plain failure.
+int32_t writeFailure(TextFile::Error error) {
+    switch (error) {
+    case TextFile::Error::NotRegular:
+        return FileSafetyText::NotRegular;
+    case TextFile::Error::DiskFull:
+        return FileSafetyText::DiskFull;
+    case TextFile::Error::Mismatch:
+        return FileSafetyText::Mismatch;
+    default:
+        return FillText::WriteFailed;
+    }
 }
 
 std::optional<double> seconds(const std::string& s) {
@@ -121,8 +136,15 @@ int Run(const Request& r, const FillWords& words, const InterfaceTexts& texts, s
         say(err, GridFill::OutcomeMessage(texts, problem, FillEngine::Result{}));
         return NoFill;
     }
-    if (TextFile::WriteAll(r.Out, SaveKrossM::KrossFileText(doc)) != TextFile::Error::None) {
-        say(err, shown(r.Out) + " " + Text(texts, FillText::WriteFailed));
+    // As the window saves: a text holding a line break is never written, and the file written must read
+    // back as the crossword before it replaces whatever stood at OUT.
+    const TextFile::Error error =
+        SaveKrossM::LinesIntact(doc)
+            ? TextFile::WriteAll(r.Out, SaveKrossM::KrossFileText(doc),
+                                 [&doc](std::string_view back) { return SaveKrossM::ReadsBackAs(back, doc); })
+            : TextFile::Error::Mismatch;
+    if (error != TextFile::Error::None) {
+        say(err, shown(r.Out) + " " + Text(texts, writeFailure(error)));
         return Failed;
     }
     return Done;

@@ -6,8 +6,8 @@
 
 #include "app/FillCommand.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "grid/GridFill.h"
+#include "widgets/UiText.h"
 
 namespace FillCommand {
 

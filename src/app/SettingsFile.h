@@ -25,6 +25,19 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
+// What the dialogs let the user choose; the reader takes nothing else from a file.
+namespace SettingsRange {
+constexpr int32_t MinLetterFontSize = 1, MaxLetterFontSize = 400; // the letter font dialog
+constexpr int32_t MaxColor = 0x00FFFFFF;                          // 0x00BBGGRR
+constexpr int32_t MinNumberSize = 1, MaxNumberSize = 3;           // the cell and font dialog
+constexpr int32_t MinStyle = 0, MaxStyle = 1;                     // the style menu
+constexpr size_t MaxNameLength = 255;                             // a font or language file name
+} // namespace SettingsRange
+
+// True when name can be a language file name the language dialog offers: a file name in the Language
+// folder, without any folder part ("/", a backslash, "." or ".."), control characters or excess length.
+bool IsLanguageFileName(std::string_view name);
+
 // The name of the settings file in SettingsDir.
 inline constexpr std::string_view SettingsFileName = "Gridmora Int.ini";
 
@@ -32,7 +45,10 @@ inline constexpr std::string_view SettingsFileName = "Gridmora Int.ini";
 Settings DefaultSettings();
 
 // Reads the settings file's bytes over s. A first field other than exactly "6.5" changes nothing; a file
-// that ends early keeps the remaining settings; a value that cannot be read keeps that setting.
+// that ends early keeps the remaining settings; a value that cannot be read keeps that setting. A value
+// that its dialog would not allow (a cell size the field cannot be drawn at, a font size, number size,
+// style or colour out of range, a language file name with a folder part, an overlong name) is replaced by
+// its default, so that no settings file can break the program or point outside the Language folder.
 void ReadSettingsText(std::string_view bytes, Settings& s);
 
 // The 11 lines of the settings file, CR LF. A text that the reader would cut (a comma, a line break,

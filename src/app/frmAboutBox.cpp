@@ -5,12 +5,13 @@
 #include <QVBoxLayout>
 
 #include "app/ProgramState.h"
-#include "app/UiText.h"
+#include "widgets/UiText.h"
 
 frmAboutBox::frmAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAboutBox");
-    setWindowTitle(Plain(Q(Lang().Captions[24])).isEmpty() ? QStringLiteral("Gridmora")
-                                                           : Plain(Q(Lang().Captions[24])));
+    setWindowTitle(Plain(Q(Lang().Captions[LangIndex::HelpAbout])).isEmpty()
+                       ? QStringLiteral("Gridmora")
+                       : Plain(Q(Lang().Captions[LangIndex::HelpAbout])));
     auto* layout = new QVBoxLayout(this);
     auto* name = new QLabel(QStringLiteral("<h2>Gridmora</h2>"), this);
     name->setObjectName("lblName");

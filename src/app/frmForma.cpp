@@ -2,18 +2,27 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QTimer>
+#include <QPushButton>
+#include <QScrollBar>
 
+#include "app/DeystvieM.h"
 #include "app/ProgramState.h"
+#include "display/FieldWidget.h"
+#include "display/ProkrutkaMUi.h"
+#include "document/frmFindWord.h"
+#include "export/ExportCommands.h"
 #include "export/PrintKross.h"
+#include "lang/LanguageFile.h"
+#include "widgets/TextBox.h"
+#include "widgets/UiText.h"
 
 namespace {
-frmForma* g_mainForm = nullptr;
 
 // The side panel's fixed places: x 8, width 137 unless stated.
 struct Place {
@@ -23,6 +32,8 @@ constexpr Place kChSimmetrija{80, 49}, kLblStatistika{80, 24}, kLblSlov{100, 16}
     kLblVopros0{136, 120}, kLblKoordinaty{136, 16}, pClearPole{168, 41}, pReshotkaGotova{224, 57},
     kLblVertikal{256, 16}, kLblVopros1{272, 120}, kLblVoprosOtvet{392, 40, 142}, kTxtVoprosOtvet{410, 24},
     kLblOtvet{440, 16}, kTxtOtvet{458, 24};
+// Without the clue box above it, the answer box moves up to where the clue box's label would begin.
+constexpr int kTxtOtvetAlone = 426;
 
 void place(QWidget* w, const Place& p) {
     w->setGeometry(8, p.y, p.w, p.h);
@@ -30,60 +41,7 @@ void place(QWidget* w, const Place& p) {
 
 } // namespace
 
-frmForma* MainForm() {
-    return g_mainForm;
-}
-
-FieldWidget::FieldWidget(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::ClickFocus);
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    // One repaint of the visible part follows any number of drawing steps: marking the exact rectangles
-    // of thousands of cells would cost more than the drawing itself.
-    S.Changed = [this](const QRect&) {
-        SyncSize();
-        if (updatePending_) return;
-        updatePending_ = true;
-        QTimer::singleShot(0, this, [this] {
-            updatePending_ = false;
-            update();
-        });
-    };
-}
-
-void FieldWidget::SyncSize() {
-    if (width() != S.Width() || height() != S.Height()) resize(S.Width(), S.Height());
-}
-
-void FieldWidget::paintEvent(QPaintEvent* e) {
-    QPainter p(this);
-    p.drawImage(e->rect().topLeft(), S.Image(), e->rect());
-}
-
-void FieldWidget::mousePressEvent(QMouseEvent* e) {
-    if (MouseDown) MouseDown(e->button(), e->position().x(), e->position().y());
-}
-
-void FieldWidget::mouseReleaseEvent(QMouseEvent* e) {
-    if (MouseUp) MouseUp(e->button(), e->position().x(), e->position().y());
-}
-
-void FieldWidget::mouseMoveEvent(QMouseEvent* e) {
-    if (MouseMove) MouseMove(e->position().x(), e->position().y());
-}
-
-void FieldWidget::focusInEvent(QFocusEvent* e) {
-    QWidget::focusInEvent(e);
-    if (GotFocus) GotFocus();
-}
-
-void FieldContainer::focusInEvent(QFocusEvent* e) {
-    QWidget::focusInEvent(e);
-    if (GotFocus) GotFocus();
-}
-
 frmForma::frmForma() {
-    g_mainForm = this;
     setObjectName("frmForma");
     client_ = new QWidget(this);
     client_->setObjectName("client");
@@ -99,7 +57,6 @@ frmForma::frmForma() {
 
 frmForma::~frmForma() {
     qApp->removeEventFilter(this);
-    if (g_mainForm == this) g_mainForm = nullptr;
 }
 
 void frmForma::buildMenus() {
@@ -215,6 +172,7 @@ void frmForma::buildPanel() {
     auto label = [this](const char* name, const Place& p) {
         auto* l = new QLabel(client_);
         l->setObjectName(name);
+        l->setTextFormat(Qt::PlainText); // clues and captions come from files: text, never markup
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         place(l, p);
         l->hide();
@@ -257,6 +215,7 @@ void frmForma::buildPanel() {
     connect(txtVoprosOtvet, &QLineEdit::textChanged, this, &frmForma::txtVoprosOtvet_Change);
     txtOtvet = new TextBox(client_);
     txtOtvet->setObjectName("txtOtvet");
+    txtOtvet->setMaxLength(32767); // an answer fills its word, however long the grid allows it
     place(txtOtvet, kTxtOtvet);
     txtOtvet->hide();
     txtOtvet->KeyDown = [this](int key) { return txtOtvet_KeyDown(key); };
@@ -279,10 +238,6 @@ void frmForma::closeEvent(QCloseEvent* e) {
         e->accept();
 }
 
-void frmForma::resizeEvent(QResizeEvent* e) {
-    QMainWindow::resizeEvent(e);
-}
-
 bool frmForma::eventFilter(QObject* watched, QEvent* e) {
     if (watched == client_ && e->type() == QEvent::Resize) Form_Resize();
     if (e->type() == QEvent::ShortcutOverride) {
@@ -290,4 +245,173 @@ bool frmForma::eventFilter(QObject* watched, QEvent* e) {
         if (k->key() == Qt::Key_F8 && k->modifiers() == Qt::NoModifier) Kross_Click();
     }
     return QMainWindow::eventFilter(watched, e);
+}
+
+// ---- the field ----
+
+Surface& frmForma::FieldSurface() {
+    return picPole->S;
+}
+
+FieldWidget& frmForma::Field() {
+    return *picPole;
+}
+
+ScrollParts frmForma::scrollParts() {
+    return {*picControl, *picPole, *HScroll1, *VScroll1, *PctrUgol};
+}
+
+void frmForma::UpdateScrollBars() {
+    ProkrutkaM::UpdateScrollBars(scrollParts());
+}
+
+void frmForma::ScrollHome() {
+    HScroll1->setValue(0);
+    VScroll1->setValue(0);
+}
+
+void frmForma::ScrollIntoView(const FieldGeometry::Box& box) {
+    ProkrutkaM::ScrollIntoView(scrollParts(), box);
+}
+
+// ---- the side panel ----
+
+void frmForma::ApplyLook(const DeystvieM::ModeLook& look) {
+    ChSimmetrija->setVisible(look.DrawingTools);
+    lblKoordinaty->setVisible(look.DrawingTools);
+    kReshotkaGotova->setVisible(look.DrawingTools);
+    kClearPole->setVisible(look.DrawingTools);
+    lblSlov->setVisible(look.WordCount);
+    lblStatistika->setVisible(look.WordCount);
+    lblGorizont->setVisible(look.Clues);
+    lblVopros[0]->setText(QString());
+    lblVopros[0]->setVisible(look.Clues);
+    lblVertikal->setVisible(look.Clues);
+    lblVopros[1]->setText(QString());
+    lblVopros[1]->setVisible(look.Clues);
+    lblVoprosOtvet->setVisible(look.AnswerEntry);
+    txtVoprosOtvet->setText(QString());
+    txtVoprosOtvet->setVisible(look.ClueEntry);
+    lblOtvet->setVisible(look.ClueEntry);
+    txtOtvet->setText(QString());
+    txtOtvet->setVisible(look.AnswerEntry);
+    txtOtvet->move(txtOtvet->x(), look.ClueEntry ? kTxtOtvet.y : kTxtOtvetAlone);
+
+    FileSave->setEnabled(look.Save);
+    FileSaveAs->setEnabled(look.Save);
+    KrossChange->setEnabled(look.Unlock);
+    KrossAbout->setEnabled(look.AuthorTools);
+    KrossFoundWord->setEnabled(look.AuthorTools);
+    KrossCopyWord->setEnabled(look.AuthorTools);
+    KrossDelOtwet->setEnabled(false);
+    OptionsRazmerKF->setEnabled(look.CellSettings);
+    for (QAction* a : {FilePrint, FilePrintPreview, KrossExportPdf, KrossExportIpuz})
+        a->setEnabled(look.PrintAndExport);
+    FileAnswersPage->setEnabled(look.AnswersPage);
+}
+
+void frmForma::ShowClue(int32_t direction, const QString& text) {
+    if (direction == 0 || direction == 1) lblVopros[static_cast<size_t>(direction)]->setText(text);
+}
+
+void frmForma::SetWordsCaption(const QString& text) {
+    lblSlov->setText(text);
+}
+
+void frmForma::SetPrompt(const QString& text) {
+    lblVoprosOtvet->setText(text);
+}
+
+TextBox& frmForma::AnswerBox() {
+    return *txtOtvet;
+}
+
+TextBox& frmForma::ClueBox() {
+    return *txtVoprosOtvet;
+}
+
+bool frmForma::Symmetric() const {
+    return ChSimmetrija->isChecked();
+}
+
+void frmForma::SelectionShown() {
+    if (findWord_) findWord_->FollowSelection();
+}
+
+// ---- captions ----
+
+void frmForma::ApplyCaptions(const InterfaceTexts& t) {
+    auto cap = [&t](int32_t i) { return Q(t.Captions[static_cast<size_t>(i)]); };
+    OptionsLanguage->setText(Q(LanguageMenuCaption(t.DisplayName)));
+    File->setTitle(cap(LangIndex::FileMenu));
+    FileOpenOtvet->setText(cap(LangIndex::FileOpenOtvet));
+    FileSave->setText(cap(LangIndex::FileSave));
+    FileSaveAs->setText(cap(LangIndex::FileSaveAs));
+    FileExit->setText(cap(LangIndex::FileExit));
+    Kross->setTitle(cap(LangIndex::KrossMenu));
+    KrossNew->setText(cap(LangIndex::KrossNew));
+    KrossOpen->setText(cap(LangIndex::KrossOpen));
+    KrossChange->setText(cap(LangIndex::KrossChange));
+    kReshotkaGotova->setText(cap(LangIndex::GridReadyButton));
+    KrossAbout->setText(cap(LangIndex::KrossAbout));
+    KrossFoundWord->setText(cap(LangIndex::KrossFoundWord));
+    KrossDelOtwet->setText(cap(LangIndex::KrossDelOtwet));
+    KrossCopyWord->setText(cap(LangIndex::KrossCopyWord));
+    Options->setTitle(cap(LangIndex::OptionsMenu));
+    OptionsRazmerKF->setText(cap(LangIndex::OptionsRazmerKF));
+    OptionsStyle[0]->setText(cap(LangIndex::StyleClassic));
+    OptionsStyle[1]->setText(cap(LangIndex::StyleTurned));
+    Help->setTitle(cap(LangIndex::HelpMenu));
+    HelpCallHelp->setText(cap(LangIndex::HelpCallHelp));
+    HelpAbout->setText(cap(LangIndex::HelpAbout));
+    lblOtvet->setText(cap(LangIndex::AnswerHeading));
+    lblStatistika->setText(cap(LangIndex::StatisticsHeading));
+    ChSimmetrija->setText(cap(LangIndex::SymmetryBox));
+    lblGorizont->setText(cap(LangIndex::AcrossHeading));
+    lblVertikal->setText(cap(LangIndex::DownHeading));
+    lblKoordinaty->setText(cap(LangIndex::Coordinates));
+    kClearPole->setText(cap(LangIndex::ClearFieldButton));
+    // The commands of later features, from their own texts.
+    namespace Index = ExportCommands::TextIndex;
+    FilePrint->setText(Tr(Index::Print));
+    FilePrintPreview->setText(Tr(Index::PrintPreview));
+    FilePaper->setTitle(Tr(Index::Paper));
+    FilePaperSize[0]->setText(Tr(Index::PaperA4));
+    FilePaperSize[1]->setText(Tr(Index::PaperLetter));
+    FileAnswersPage->setText(Tr(Index::AnswersPage));
+    KrossExportPdf->setText(Tr(Index::ExportPdf));
+    KrossExportIpuz->setText(Tr(Index::ExportIpuz));
+}
+
+QString frmForma::FileCaption() const {
+    return Plain(File->title());
+}
+
+QString frmForma::KrossCaption() const {
+    return Plain(Kross->title());
+}
+
+QString frmForma::AcrossHeading() const {
+    return Plain(lblGorizont->text());
+}
+
+QString frmForma::DownHeading() const {
+    return Plain(lblVertikal->text());
+}
+
+int frmForma::PaperChoice() const {
+    return FilePaperSize[1]->isChecked() ? 1 : 0;
+}
+
+bool frmForma::AnswersPageChosen() const {
+    return FileAnswersPage->isChecked();
+}
+
+QString frmForma::PrintPreviewCaption() const {
+    return Plain(FilePrintPreview->text());
+}
+
+void frmForma::CheckStyle(int index) {
+    for (int i = 0; i < 2; ++i)
+        OptionsStyle[static_cast<size_t>(i)]->setChecked(i == index);
 }

@@ -1,52 +1,33 @@
 #pragma once
 // The main window: the field, its scroll bars, the side panel and the menus. Its handlers walk the steps
-// of each command and hand the work to the program's modules.
-#include <QCheckBox>
-#include <QLabel>
+// of each command and hand the work to the program's modules, passing the window along. The widgets are
+// the window's own: a module changes them through the named operations below, so each operation shows
+// what a module may touch. Tests find the widgets by their object names.
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QScrollBar>
+#include <QPointer>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
-#include "app/TextBox.h"
 #include "display/Surface.h"
+#include "grid/FieldGeometry.h"
 
-// picPole: the grid surface as a widget. It paints its surface and reports mouse and focus events.
-class FieldWidget : public QWidget {
-    Q_OBJECT
-  public:
-    explicit FieldWidget(QWidget* parent);
-    Surface S{Colors::FieldBack};
-    // Width and height of the picture; the widget follows the surface.
-    void SyncSize();
-    std::function<void(Qt::MouseButton, double, double)> MouseDown, MouseUp;
-    std::function<void(double, double)> MouseMove;
-    std::function<void()> GotFocus;
-
-  protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-
-  private:
-    bool updatePending_ = false;
-};
-
-// picControl: the container of the field and the scroll bars.
-class FieldContainer : public QWidget {
-    Q_OBJECT
-  public:
-    explicit FieldContainer(QWidget* parent) : QWidget(parent) {}
-    std::function<void()> GotFocus;
-
-  protected:
-    void focusInEvent(QFocusEvent* e) override;
-};
+class FieldContainer;
+class FieldWidget;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class TextBox;
+struct ScrollParts;
+class frmFindWord;
+struct InterfaceTexts;
+namespace DeystvieM {
+struct ModeLook;
+}
 
 class frmForma : public QMainWindow {
     Q_OBJECT
@@ -54,64 +35,51 @@ class frmForma : public QMainWindow {
     frmForma();
     ~frmForma() override;
 
-    // Menus and their items.
-    QMenu* File = nullptr;
-    QAction* FileOpenOtvet = nullptr;
-    QAction* FileSave = nullptr;
-    QAction* FileSaveAs = nullptr;
-    QAction* FilePrint = nullptr;
-    QAction* FilePrintPreview = nullptr;
-    QMenu* FilePaper = nullptr;
-    std::array<QAction*, 2> FilePaperSize{}; // A4, Letter
-    QAction* FileAnswersPage = nullptr;      // checked: prints and PDFs get a page with the answers
-    QAction* FileSep = nullptr;
-    QAction* FileExit = nullptr;
-    QMenu* Kross = nullptr;
-    QAction* KrossNew = nullptr;
-    QAction* KrossOpen = nullptr;
-    QAction* KrossChange = nullptr;
-    QAction* KrossAbout = nullptr;
-    QAction* KrossFoundWord = nullptr;
-    QAction* KrossDelOtwet = nullptr;
-    QAction* KrossCopyWord = nullptr;
-    QAction* KrossExportPdf = nullptr;
-    QAction* KrossExportIpuz = nullptr;
-    QMenu* Options = nullptr;
-    QAction* OptionsRazmerKF = nullptr;
-    QAction* OptionsLanguage = nullptr;
-    QAction* OptionsSep = nullptr;
-    std::array<QAction*, 2> OptionsStyle{};
-    QMenu* Help = nullptr;
-    QAction* HelpCallHelp = nullptr;
-    QAction* HelpAbout = nullptr;
+    // ---- the field ----
+    // The field picture (picPole) and the field widget that paints it.
+    Surface& FieldSurface();
+    FieldWidget& Field();
+    // The export picture (picCopyKross): drawn on, saved, never shown.
+    Surface& ExportPicture() { return picCopyKross_; }
+    // Sizes, ranges and visibility of the scroll bars from the field and its container.
+    void UpdateScrollBars();
+    // Both scroll bars back to 0: the field's top-left corner in view.
+    void ScrollHome();
+    // Scrolls so that a box of the field (a selected word) comes into view, start first.
+    void ScrollIntoView(const FieldGeometry::Box& box);
 
-    // The field and its container.
-    FieldContainer* picControl = nullptr;
-    FieldWidget* picPole = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QWidget* PctrUgol = nullptr;
-    // Never shown: the export picture and the digit strips of the clue numbers.
-    Surface picCopyKross{Colors::Black};
-    std::array<Surface, 3> picNomera{Surface{Colors::White}, Surface{Colors::White}, Surface{Colors::White}};
+    // ---- the side panel ----
+    // Shows and enables the controls and commands of a mode; empties the clue labels and both boxes.
+    void ApplyLook(const DeystvieM::ModeLook& look);
+    // The clue label of a direction (0 across, 1 down).
+    void ShowClue(int32_t direction, const QString& text);
+    // The word count label (lblSlov) and the prompt above the input box (lblVoprosOtvet).
+    void SetWordsCaption(const QString& text);
+    void SetPrompt(const QString& text);
+    // The answer box (txtOtvet) and the clue box (txtVoprosOtvet) of the panel.
+    TextBox& AnswerBox();
+    TextBox& ClueBox();
+    // True when the symmetry box is checked: a click marks the mirror images too.
+    bool Symmetric() const;
+    // The selected word was shown anew: an open word-search window follows it.
+    void SelectionShown();
 
-    // Side panel.
-    QCheckBox* ChSimmetrija = nullptr;
-    QLabel* lblKoordinaty = nullptr;
-    QPushButton* kClearPole = nullptr;
-    QPushButton* kReshotkaGotova = nullptr;
-    QLabel* lblStatistika = nullptr;
-    QLabel* lblSlov = nullptr;
-    QLabel* lblGorizont = nullptr;
-    QLabel* lblVertikal = nullptr;
-    std::array<QLabel*, 2> lblVopros{};
-    QLabel* lblVoprosOtvet = nullptr;
-    TextBox* txtVoprosOtvet = nullptr;
-    QLabel* lblOtvet = nullptr;
-    TextBox* txtOtvet = nullptr;
-
-    // 1 between a mouse press on the field and its release.
-    int FieldPressed = 0;
+    // ---- captions ----
+    // Sets every caption the language file supplies (menus, commands, panel) and the language item.
+    void ApplyCaptions(const InterfaceTexts& t);
+    // Captions as plain text, for messages and window titles: the File and Kross menus and the headings of
+    // the clue labels.
+    QString FileCaption() const;
+    QString KrossCaption() const;
+    QString AcrossHeading() const;
+    QString DownHeading() const;
+    // The File menu's print choices: the paper (0 A4, 1 Letter) and whether the answers page is printed;
+    // the caption of the print preview command.
+    int PaperChoice() const;
+    bool AnswersPageChosen() const;
+    QString PrintPreviewCaption() const;
+    // Checks the style item of the index (0 classic, 1 turned) alone.
+    void CheckStyle(int index);
 
     // Menu commands.
     void FileOpenOtvet_Click();
@@ -157,8 +125,6 @@ class frmForma : public QMainWindow {
     void HScroll1_Change();
     void VScroll1_Change();
 
-    // The central area in which the side panel and picControl are placed.
-    QWidget* Client() const { return client_; }
     // Inner size of the window (the area below the menu bar).
     int ScaleWidth() const;
     int ScaleHeight() const;
@@ -168,14 +134,72 @@ class frmForma : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void buildMenus();
     void buildPanel();
+    // The parts of the window the scroll bars module works on.
+    struct ScrollParts scrollParts();
     QWidget* client_ = nullptr;
-};
 
-// The one main window of the program (null before it is created).
-frmForma* MainForm();
+    // Menus and their items.
+    QMenu* File = nullptr;
+    QAction* FileOpenOtvet = nullptr;
+    QAction* FileSave = nullptr;
+    QAction* FileSaveAs = nullptr;
+    QAction* FilePrint = nullptr;
+    QAction* FilePrintPreview = nullptr;
+    QMenu* FilePaper = nullptr;
+    std::array<QAction*, 2> FilePaperSize{}; // A4, Letter
+    QAction* FileAnswersPage = nullptr;      // checked: prints and PDFs get a page with the answers
+    QAction* FileSep = nullptr;
+    QAction* FileExit = nullptr;
+    QMenu* Kross = nullptr;
+    QAction* KrossNew = nullptr;
+    QAction* KrossOpen = nullptr;
+    QAction* KrossChange = nullptr;
+    QAction* KrossAbout = nullptr;
+    QAction* KrossFoundWord = nullptr;
+    QAction* KrossDelOtwet = nullptr;
+    QAction* KrossCopyWord = nullptr;
+    QAction* KrossExportPdf = nullptr;
+    QAction* KrossExportIpuz = nullptr;
+    QMenu* Options = nullptr;
+    QAction* OptionsRazmerKF = nullptr;
+    QAction* OptionsLanguage = nullptr;
+    QAction* OptionsSep = nullptr;
+    std::array<QAction*, 2> OptionsStyle{};
+    QMenu* Help = nullptr;
+    QAction* HelpCallHelp = nullptr;
+    QAction* HelpAbout = nullptr;
+
+    // The field and its container.
+    FieldContainer* picControl = nullptr;
+    FieldWidget* picPole = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QWidget* PctrUgol = nullptr;
+    Surface picCopyKross_{Colors::Black};
+
+    // Side panel.
+    QCheckBox* ChSimmetrija = nullptr;
+    QLabel* lblKoordinaty = nullptr;
+    QPushButton* kClearPole = nullptr;
+    QPushButton* kReshotkaGotova = nullptr;
+    QLabel* lblStatistika = nullptr;
+    QLabel* lblSlov = nullptr;
+    QLabel* lblGorizont = nullptr;
+    QLabel* lblVertikal = nullptr;
+    std::array<QLabel*, 2> lblVopros{};
+    QLabel* lblVoprosOtvet = nullptr;
+    TextBox* txtVoprosOtvet = nullptr;
+    QLabel* lblOtvet = nullptr;
+    TextBox* txtOtvet = nullptr;
+
+    // The word-search window while it is open.
+    QPointer<frmFindWord> findWord_;
+
+    // 1 between a mouse press on the field and its release.
+    int FieldPressed = 0;
+};

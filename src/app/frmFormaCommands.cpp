@@ -1,18 +1,21 @@
 // The main window's command handlers: menus, focus, unload.
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 
-#include "app/DeystvieM.h"
-#include "app/MsgBoxM.h"
-#include "app/OpURL.h"
+#include "app/DeystvieMUi.h"
+#include "app/OpURLUi.h"
 #include "app/ProgramState.h"
-#include "app/SaveFileINIM.h"
-#include "app/UiText.h"
+#include "app/SaveFileINIMUi.h"
 #include "app/frmAboutBox.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
 #include "basics/NumberText.h"
-#include "display/ProkrutkaM.h"
-#include "display/ShowSlovoM.h"
+#include "display/FieldWidget.h"
+#include "display/ShowSlovoMUi.h"
 #include "display/frmRazKletok.h"
 #include "document/OpenKrossMUi.h"
 #include "document/OpenOtvetyMUi.h"
@@ -28,22 +31,17 @@
 #include "grid/AnalizReshotkiMUi.h"
 #include "grid/FieldGeometry.h"
 #include "grid/LoadReshotkiMUi.h"
-#include "grid/NewPoleM.h"
-#include "grid/PoleMouseUpM.h"
+#include "grid/NewPoleMUi.h"
+#include "grid/PoleMouseUpMUi.h"
 #include "lang/frmLang.h"
+#include "solve/ProverkaOtvetaM.h"
 #include "solve/ProverkaOtvetaMUi.h"
 #include "solve/SelVoprosMUi.h"
-#include "solve/SolveRules.h"
 #include "solve/VvodOtvetaMUi.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace {
-
-bool authoringMode(int32_t m) {
-    return m == Mode::Authoring || m == Mode::BareAuthoring;
-}
-bool solvingMode(int32_t m) {
-    return m == Mode::SolveBare || m == Mode::Solve;
-}
 
 // A crossword with answers needs a name and an author before it is saved.
 bool hasNameAndAuthor(frmForma& f) {
@@ -62,33 +60,33 @@ void frmForma::FileOpenOtvet_Click() {
 }
 
 void frmForma::FileOpenOtvetWith(const std::optional<std::string>& chosen) {
-    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
-    OpenOtvetyM::OpenOtvety(chosen);
+    if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
+    OpenOtvetyM::OpenOtvety(*this, chosen);
 }
 
 void frmForma::FileSave_Click() {
     const auto& d = Doc();
-    if (authoringMode(d.AppMode)) {
+    if (IsAuthoringMode(d.AppMode)) {
         if (!hasNameAndAuthor(*this)) return;
         if (!d.KrossFile.empty())
-            SaveKrossM::WriteKross(d.KrossFile);
+            SaveKrossM::WriteKross(*this, d.KrossFile);
         else
-            SaveKrossM::SaveKrossAs();
-    } else if (solvingMode(d.AppMode)) {
+            SaveKrossM::SaveKrossAs(*this);
+    } else if (IsSolvingMode(d.AppMode)) {
         if (!d.OtvFile.empty())
-            SaveOtvetyM::WriteOtvety(d.OtvFile);
+            SaveOtvetyM::WriteOtvety(*this, d.OtvFile);
         else
-            SaveOtvetyM::SaveOtvetyAs();
+            SaveOtvetyM::SaveOtvetyAs(*this);
     }
 }
 
 void frmForma::FileSaveAs_Click() {
     const int32_t m = Doc().AppMode;
-    if (authoringMode(m)) {
+    if (IsAuthoringMode(m)) {
         if (!hasNameAndAuthor(*this)) return;
-        SaveKrossM::SaveKrossAs();
-    } else if (solvingMode(m)) {
-        SaveOtvetyM::SaveOtvetyAs();
+        SaveKrossM::SaveKrossAs(*this);
+    } else if (IsSolvingMode(m)) {
+        SaveOtvetyM::SaveOtvetyAs(*this);
     }
 }
 
@@ -105,24 +103,24 @@ void frmForma::FileExit_Click() {
 }
 
 void frmForma::Form_Unload(bool& cancel) {
-    if (SaveFileINIM::ConfirmSaveChanges() == 1) {
+    if (SaveFileINIM::ConfirmSaveChanges(*this) == 1) {
         cancel = true;
         return;
     }
-    SaveFileINIM::SaveSettings();
+    SaveFileINIM::SaveSettings(*this);
 }
 
 void frmForma::Kross_Click() {
     const auto& d = Doc();
     if (d.AppMode == Mode::Authoring)
-        KrossDelOtwet->setEnabled(!d.ClueTexts.Get(d.CurNumber, 1, d.CurDirection).empty());
+        KrossDelOtwet->setEnabled(!d.ClueTexts.Answer(d.CurNumber, d.CurDirection).empty());
     else if (d.AppMode == Mode::SolveBare)
         KrossDelOtwet->setEnabled(d.SolvedWords.Get(d.CurNumber, d.CurDirection) == 1);
 }
 
 void frmForma::KrossNew_Click() {
-    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
-    frmRazmer dialog(this);
+    if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
+    frmRazmer dialog(*this);
     dialog.exec();
 }
 
@@ -131,8 +129,8 @@ void frmForma::KrossOpen_Click() {
 }
 
 void frmForma::KrossOpenWith(const std::optional<std::string>& chosen) {
-    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
-    OpenKrossM::OpenKross(chosen);
+    if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
+    OpenKrossM::OpenKross(*this, chosen);
     auto& d = Doc();
     if (d.AppMode == Mode::Incomplete) KrossChange_Click();
     if (d.AppMode == Mode::SolveBare) {
@@ -140,23 +138,29 @@ void frmForma::KrossOpenWith(const std::optional<std::string>& chosen) {
         d.ClueTexts.Create2(d.NumberCount);
         d.CurNumber = 1;
         d.CurDirection = d.ViewSlotTable.Get(1, 2, 0) == 0 ? 1 : 0;
-        ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+        ShowSlovoM::DrawWord(*this, d.CurNumber, d.CurDirection, SelectionColor);
     }
 }
 
 void frmForma::KrossChange_Click() {
-    if (SaveFileINIM::ConfirmSaveChanges() != 0) return;
-    frmChange dialog(this);
+    if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
+    frmChange dialog(*this, Plain(KrossChange->text()));
     dialog.exec();
 }
 
 void frmForma::KrossAbout_Click() {
-    frmAbout dialog(this);
+    frmAbout dialog(this, Plain(KrossAbout->text()));
     dialog.exec();
 }
 
 void frmForma::KrossFoundWord_Click() {
-    frmFindWord::ShowWindow(this);
+    // A word found goes into the answer box, which gets the focus: Enter there stores it as typed.
+    frmFindWord::ShowWindow(findWord_, this, Plain(KrossFoundWord->text()), [this](const QString& word) {
+        txtOtvet->setText(word);
+        raise();
+        activateWindow();
+        txtOtvet->setFocus();
+    });
 }
 
 void frmForma::KrossDelOtwet_Click() {
@@ -168,7 +172,7 @@ void frmForma::KrossDelOtwet_Click() {
         return;
     const int32_t n = d.CurNumber, dir = d.CurDirection;
     if (!ProverkaOtvetaM::DeleteAnswer(d, n, dir)) return;
-    ShowSlovoM::DrawWord(n, dir, SelectionColor);
+    ShowSlovoM::DrawWord(*this, n, dir, SelectionColor);
     if (d.AppMode == Mode::Authoring) {
         lblVopros[static_cast<size_t>(dir)]->setText(QString());
         txtOtvet->setText(QString());
@@ -179,7 +183,7 @@ void frmForma::KrossDelOtwet_Click() {
 }
 
 void frmForma::KrossCopyWord_Click() {
-    CopyKrossM::ExportHtml();
+    CopyKrossM::ExportHtml(*this);
 }
 
 void frmForma::KrossExportPdf_Click() {
@@ -191,12 +195,12 @@ void frmForma::KrossExportIpuz_Click() {
 }
 
 void frmForma::OptionsRazmerKF_Click() {
-    frmRazKletok dialog(this);
+    frmRazKletok dialog(*this, Plain(OptionsRazmerKF->text()));
     dialog.exec();
 }
 
 void frmForma::OptionsLanguage_Click() {
-    frmLang dialog(this);
+    frmLang dialog(*this);
     dialog.exec();
 }
 
@@ -211,9 +215,9 @@ void frmForma::OptionsStyle_Click(int index) {
         OptionsStyle[static_cast<size_t>(o.StyleIndex)]->setChecked(false);
     OptionsStyle[static_cast<size_t>(index)]->setChecked(true);
     o.StyleIndex = index;
-    if (solvingMode(d.AppMode)) {
+    if (IsSolvingMode(d.AppMode)) {
         d.ActiveStyle = index;
-        LoadReshotkiM::LoadGrid();
+        LoadReshotkiM::LoadGrid(*this);
     }
 }
 
@@ -232,7 +236,7 @@ void frmForma::picControl_GotFocus() {
     const auto& d = Doc();
     if (d.AppMode == Mode::Authoring && d.NoAnswers == 0) {
         if (txtVoprosOtvet->isVisible()) txtVoprosOtvet->setFocus();
-    } else if (solvingMode(d.AppMode)) {
+    } else if (IsSolvingMode(d.AppMode)) {
         if (txtOtvet->isVisible()) txtOtvet->setFocus();
     }
 }
@@ -241,7 +245,7 @@ void frmForma::picPole_GotFocus() {
     const auto& d = Doc();
     if (d.AppMode == Mode::Authoring && d.NoAnswers == 0)
         txtVoprosOtvet->setFocus();
-    else if (solvingMode(d.AppMode))
+    else if (IsSolvingMode(d.AppMode))
         txtOtvet->setFocus();
 }
 
@@ -251,7 +255,7 @@ void frmForma::picPole_MouseDown(Qt::MouseButton, double, double) {
 
 void frmForma::picPole_MouseUp(Qt::MouseButton, double x, double y) {
     const int32_t m = Doc().AppMode;
-    if (FieldPressed == 1 && m >= 2 && m <= 5) PoleMouseUpM::FieldClick(x, y);
+    if (FieldPressed == 1 && TakesFieldClicks(m)) PoleMouseUpM::FieldClick(*this, x, y);
     FieldPressed = 0;
 }
 
@@ -269,14 +273,14 @@ void frmForma::kClearPole_Click() {
         MsgBoxM::Answer::Yes)
         return;
     Doc().GridLayers.Fill(0);
-    NewPoleM::NewField();
+    NewPoleM::NewField(*this);
 }
 
 void frmForma::kReshotkaGotova_Click() {
     if (MsgBoxM::Show(Plain(kReshotkaGotova->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
         MsgBoxM::Answer::Yes)
         return;
-    AnalizReshotkiM::AnalyseGrid();
+    AnalizReshotkiM::AnalyseGrid(*this);
 }
 
 void frmForma::txtVoprosOtvet_Change() {
@@ -290,7 +294,7 @@ bool frmForma::txtVoprosOtvet_KeyDown(int key) {
     const auto& d = Doc();
     if (!txtVoprosOtvet->text().isEmpty() && d.CurNumber != 0 && d.AppMode == Mode::Authoring) {
         if (!txtOtvet->text().isEmpty())
-            AddSlovoM::AddWord();
+            AddSlovoM::AddWord(*this);
         else
             txtOtvet->setFocus();
     }
@@ -307,14 +311,14 @@ bool frmForma::txtOtvet_KeyDown(int key) {
     if (d.AppMode == Mode::Authoring) {
         if (d.CurNumber != 0) {
             if (!txtVoprosOtvet->text().isEmpty())
-                AddSlovoM::AddWord();
+                AddSlovoM::AddWord(*this);
             else
                 txtVoprosOtvet->setFocus();
         }
         return true;
     }
     const QString t = txtOtvet->text();
-    if (t.isEmpty() || !solvingMode(d.AppMode)) return true;
+    if (t.isEmpty() || !IsSolvingMode(d.AppMode)) return true;
     const int64_t len = t.size();
     // A text that starts with a number selects that clue; a number too large for the program is no clue.
     const auto value = NumberText::LeadingInt32(Cp(t));
@@ -322,22 +326,22 @@ bool frmForma::txtOtvet_KeyDown(int key) {
     const int32_t v = *value;
     if (d.AppMode == Mode::SolveBare) {
         if (v == 0) {
-            if (len == d.SlotTable.Get(d.CurNumber, 2, d.CurDirection)) VvodOtvetaM::EnterAnswer(t);
+            if (len == d.SlotTable.Get(d.CurNumber, 2, d.CurDirection)) VvodOtvetaM::EnterAnswer(*this, t);
         } else if (v >= 1 && v <= d.NumberCount) {
             const bool crossing = d.SlotTable.Get(v, 2, 1 - d.CurDirection) != 0;
             if (v != d.CurNumber || crossing) {
-                ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, CellColor);
+                ShowSlovoM::DrawWord(*this, d.CurNumber, d.CurDirection, CellColor);
                 if (crossing) d.CurDirection = 1 - d.CurDirection;
                 d.CurNumber = v;
-                ShowSlovoM::DrawWord(v, d.CurDirection, SelectionColor);
+                ShowSlovoM::DrawWord(*this, v, d.CurDirection, SelectionColor);
                 txtOtvet->clear();
             }
         }
     } else {
         if (v == 0)
-            ProverkaOtvetaM::CheckAnswer(t);
+            ProverkaOtvetaM::CheckAnswer(*this, t);
         else if (v >= 1 && v <= d.NumberCount)
-            SelVoprosM::SelectClue(v);
+            SelVoprosM::SelectClue(*this, v);
     }
     return true;
 }
@@ -354,7 +358,7 @@ void frmForma::Form_Resize() {
     VScroll1->move(std::max(0, w - 17), 0);
     HScroll1->move(0, std::max(0, h - 17));
     PctrUgol->setGeometry(std::max(0, w - 17), std::max(0, h - 17), 17, 17);
-    ProkrutkaM::UpdateScrollBars();
+    UpdateScrollBars();
 }
 
 void frmForma::HScroll1_Change() {

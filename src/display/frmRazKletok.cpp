@@ -6,34 +6,39 @@
 #include <cmath>
 #include <vector>
 
-#include "app/ApiFont.h"
-#include "app/DialogButtons.h"
-#include "app/MsgBoxM.h"
+#include "app/ApiFontUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
+#include "app/frmForma.h"
 #include "basics/NumberText.h"
-#include "display/NewFontM.h"
-#include "display/ProkrutkaM.h"
-#include "display/ShowReshotkaM.h"
-#include "display/ShowSlovoM.h"
+#include "display/CellPainter.h"
+#include "display/NewFontMUi.h"
+#include "display/ShowReshotkaMUi.h"
+#include "display/ShowSlovoMUi.h"
 #include "document/GridLimits.h"
+#include "grid/FieldGeometry.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
-frmRazKletok::frmRazKletok(QWidget* parent) : QDialog(parent) {
+frmRazKletok::frmRazKletok(frmForma& owner, const QString& title) : QDialog(&owner), owner_(owner) {
     setObjectName("frmRazKletok");
     const auto& t = Lang();
     const auto& o = Opt();
-    if (frmForma* f = MainForm()) setWindowTitle(Plain(f->OptionsRazmerKF->text()));
+    setWindowTitle(title);
 
-    Label1 = new QLabel(Q(t.LangText[17]), this);
-    Label2 = new QLabel(Q(t.LangText[18]), this);
-    Label3 = new QLabel(Q(t.LangText[20]), this);
+    Label1 = new QLabel(Q(t.LangText[LangTextItem::CellSizeLabel]), this);
+    Label2 = new QLabel(Q(t.LangText[LangTextItem::NumberSizeLabel]), this);
+    Label3 = new QLabel(Q(t.LangText[LangTextItem::PreviewLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3})
+        label->setTextFormat(Qt::PlainText);
     txtSzKletok = new TextBox(this);
     txtSzKletok->setObjectName("txtSzKletok");
     txtSzKletok->setMaximumWidth(80);
     SzNomer = new QComboBox(this);
     SzNomer->setObjectName("SzNomer");
     SzNomer->addItems({QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")});
-    kFont = new QPushButton(Q(t.LangText[19]), this);
+    kFont = new QPushButton(Q(t.LangText[LangTextItem::FontButton]), this);
     kFont->setObjectName("kFont");
     picKletka = new FieldWidget(this);
     picKletka->setObjectName("picKletka");
@@ -42,7 +47,7 @@ frmRazKletok::frmRazKletok(QWidget* parent) : QDialog(parent) {
     picKletka->setFixedSize(PreviewSide, PreviewSide);
     Label1->setBuddy(txtSzKletok);
     Label2->setBuddy(SzNomer);
-    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[LangTextItem::CancelButton]));
     kOK = okCancel.ok;
     kNO = okCancel.cancel;
     kFont->setAutoDefault(false);
@@ -84,10 +89,8 @@ void frmRazKletok::NewFontK() {
     const QFont font = NewFontM::LetterFont(o);
     picKletka->S.SetFont(font);
     picKletka->S.SetTextColor(o.LetterFontColor);
-    if (frmForma* f = MainForm()) {
-        f->picCopyKross.SetFont(font);
-        f->picCopyKross.SetTextColor(o.LetterFontColor);
-    }
+    owner_.ExportPicture().SetFont(font);
+    owner_.ExportPicture().SetTextColor(o.LetterFontColor);
     DrawPreview();
 }
 
@@ -97,14 +100,11 @@ void frmRazKletok::DrawPreview() {
     const int k = SzNomer->currentIndex() + 1;
     Surface& p = picKletka->S;
     p.Clear();
-    p.FillBox(5, 5, s + 5, s + 5, Colors::White);
-    p.Outline(5, 5, s + 5, s + 5, Colors::Black);
-    if (frmForma* f = MainForm(); f && k >= 1 && k <= 3) {
-        const Surface& strip = f->picNomera[static_cast<size_t>(k - 1)];
-        p.CopyFrom(strip, 5 * k, 0, 5 * k, strip.Height(), 7, 7);
-    }
+    // A cell with the number 1 and the letter "A", placed as the first cell of the field.
     const QString a = QStringLiteral("A");
-    p.DrawText(s + 5 - p.TextWidth(a) - 2, s - p.TextHeight(a) + 5, a);
+    const CellPainter::CellMetrics m{s, k, s - p.TextHeight(a)};
+    const FieldGeometry::Box cell = FieldGeometry::CellBox(0, 0, s);
+    CellPainter::DrawCell(p, cell.Left, cell.Top, {Colors::White, 1, a}, m);
 }
 
 void frmRazKletok::txtSzKletok_Change() {
@@ -116,7 +116,7 @@ void frmRazKletok::SzNomer_Click() {
 }
 
 void frmRazKletok::kFont_Click() {
-    if (ApiFont::ChooseLetterFont() > 0) NewFontK();
+    if (ApiFont::ChooseLetterFont(this) > 0) NewFontK();
 }
 
 void frmRazKletok::kNO_Click() {
@@ -126,17 +126,14 @@ void frmRazKletok::kNO_Click() {
 void frmRazKletok::done(int result) {
     if (!confirmed) {
         // Closed without OK: the letter font in force on the field is the one the settings keep.
-        if (frmForma* f = MainForm()) {
-            auto& o = Opt();
-            const QFont& font = f->picPole->S.Font();
-            o.LetterFontName = Cp(font.family());
-            if (font.pointSizeF() > 0)
-                o.LetterFontSize = static_cast<int32_t>(std::nearbyint(font.pointSizeF()));
-            o.LetterFontBold = font.bold();
-            o.LetterFontItalic = font.italic();
-            o.LetterFontUnderline = font.underline();
-            o.LetterFontColor = f->picPole->S.TextColor();
-        }
+        auto& o = Opt();
+        const QFont& font = owner_.FieldSurface().Font();
+        o.LetterFontName = Cp(font.family());
+        if (font.pointSizeF() > 0) o.LetterFontSize = static_cast<int32_t>(std::nearbyint(font.pointSizeF()));
+        o.LetterFontBold = font.bold();
+        o.LetterFontItalic = font.italic();
+        o.LetterFontUnderline = font.underline();
+        o.LetterFontColor = owner_.FieldSurface().TextColor();
     }
     QDialog::done(result);
 }
@@ -148,43 +145,51 @@ void frmRazKletok::kOK_Click() {
     // Cells of less than a pixel have no geometry, and the field must stay within what a surface holds.
     const bool hasGrid = d.GridWidth > 0 && d.GridHeight > 0;
     if (!size || !GridLimits::GridFits(hasGrid ? d.GridWidth : 1, hasGrid ? d.GridHeight : 1, *size)) {
-        MsgBoxM::Show(Q(Lang().Captions[75]), MsgBoxM::Style::Critical);
+        MsgBoxM::Show(Q(Lang().Captions[LangIndex::GridTooLargeMsg]), MsgBoxM::Style::Critical);
         return;
     }
     hide();
     const int32_t old = o.CellSize;
     o.CellSize = *size;
     if (SzNomer->currentIndex() >= 0) o.NumberSize = SzNomer->currentIndex() + 1;
-    frmForma* f = MainForm();
-    if (f && d.AppMode == Mode::NewGrid) {
+    if (d.AppMode == Mode::NewGrid) {
         // The grid being drawn is held only as the colours of its cells: read each at the old size and
         // paint it again at the new one.
         const int32_t w = d.GridWidth, h = d.GridHeight, cs = o.CellSize;
-        Surface& s = f->picPole->S;
+        Surface& s = owner_.FieldSurface();
         std::vector<int32_t> colours(static_cast<size_t>(w) * static_cast<size_t>(h));
         for (int32_t r = 0; r < h; ++r)
-            for (int32_t c = 0; c < w; ++c)
-                colours[static_cast<size_t>(r) * w + c] = s.Pixel(c * old + 6, r * old + 6);
+            for (int32_t c = 0; c < w; ++c) {
+                const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, old);
+                colours[static_cast<size_t>(r) * w + c] = s.Pixel(inside.Left, inside.Top);
+            }
         s.Clear();
-        s.Resize(w * cs + 15, h * cs + 15);
-        s.FillBox(5, 5, w * cs + 5, h * cs + 5, Colors::Black);
+        s.Resize(static_cast<int>(FieldGeometry::DrawingFieldSide(w, cs)),
+                 static_cast<int>(FieldGeometry::DrawingFieldSide(h, cs)));
+        // The grid lines are what shows between the insides of the cells.
+        const FieldGeometry::Box grid = FieldGeometry::GridBox(w, h, cs);
+        s.FillBox(grid.Left, grid.Top, grid.Right, grid.Bottom, Colors::Black);
         for (int32_t r = 0; r < h; ++r)
-            for (int32_t c = 0; c < w; ++c)
-                s.FillBox(c * cs + 6, r * cs + 6, c * cs + cs + 4, r * cs + cs + 4,
+            for (int32_t c = 0; c < w; ++c) {
+                const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, cs);
+                s.FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom,
                           colours[static_cast<size_t>(r) * w + c]);
-        ProkrutkaM::UpdateScrollBars();
-    } else if (f) {
+            }
+        owner_.UpdateScrollBars();
+    } else {
         const int32_t n = d.CurNumber, dir = d.CurDirection;
-        NewFontM::ApplyLetterFont();
+        NewFontM::ApplyLetterFont(owner_);
         // The field grows or shrinks with its cells before the words are drawn again.
-        if (hasGrid) f->picPole->S.Resize(o.CellSize * d.GridWidth + 10, o.CellSize * d.GridHeight + 10);
-        ShowReshotkaM::RedrawGrid();
+        if (hasGrid)
+            owner_.FieldSurface().Resize(FieldGeometry::NumberedFieldSide(d.GridWidth, o.CellSize),
+                                         FieldGeometry::NumberedFieldSide(d.GridHeight, o.CellSize));
+        ShowReshotkaM::RedrawGrid(owner_);
         d.CurNumber = n;
         d.CurDirection = dir;
         if (d.CurNumber > 0 && d.AppMode != Mode::BareAuthoring)
-            ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+            ShowSlovoM::DrawWord(owner_, d.CurNumber, d.CurDirection, SelectionColor);
         if (d.CurDownNumber > 0 && d.AppMode == Mode::Solve)
-            ShowSlovoM::DrawWord(d.CurDownNumber, 1, SelectionColor);
+            ShowSlovoM::DrawWord(owner_, d.CurDownNumber, 1, SelectionColor);
     }
     confirmed = true;
     accept();

@@ -4,14 +4,19 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <cstdint>
+#include <optional>
 
-#include "app/TextBox.h"
-#include "app/frmForma.h"
+#include "display/FieldWidget.h"
+#include "widgets/TextBox.h"
+
+class frmForma;
 
 class frmRazKletok : public QDialog {
     Q_OBJECT
   public:
-    explicit frmRazKletok(QWidget* parent);
+    // The sizes and the font go onto owner's field; title: the caption of the command, plain.
+    frmRazKletok(frmForma& owner, const QString& title);
 
     TextBox* txtSzKletok = nullptr;
     QComboBox* SzNomer = nullptr;
@@ -46,4 +51,5 @@ class frmRazKletok : public QDialog {
   private:
     // The size box's number rounded, or nothing when it does not fit 32 bits.
     std::optional<int32_t> boxSize() const;
+    frmForma& owner_;
 };

@@ -4,19 +4,21 @@
 // memory comfortably.
 #include <cstdint>
 
+#include "grid/FieldGeometry.h"
+
 namespace GridLimits {
 
 constexpr int64_t MaxSurfaceSide = 32767;              // pixels on either side of a drawing surface
 constexpr int64_t MaxSurfacePixels = int64_t{1} << 28; // 256 Mpixels = 1 GiB at 32 bits a pixel
 constexpr int64_t MaxCells = int64_t{1} << 22;         // 4,194,304 cells
-constexpr int64_t FieldExtra = 15;                     // the field is columns x cell size + 15 pixels wide
 
 // True when a grid of w x h cells with the given cell size can be held and drawn.
 constexpr bool GridFits(int64_t w, int64_t h, int64_t cellSize) {
     if (w < 1 || h < 1 || cellSize < 1) return false;
     if (w > MaxCells || h > MaxCells || w * h > MaxCells) return false;
     if (cellSize > MaxSurfaceSide) return false;
-    const int64_t pw = w * cellSize + FieldExtra, ph = h * cellSize + FieldExtra;
+    const int64_t pw = FieldGeometry::DrawingFieldSide(w, cellSize),
+                  ph = FieldGeometry::DrawingFieldSide(h, cellSize);
     return pw <= MaxSurfaceSide && ph <= MaxSurfaceSide && pw * ph <= MaxSurfacePixels;
 }
 

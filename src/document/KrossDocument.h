@@ -6,8 +6,8 @@
 
 #include "basics/Arrays.h"
 
-// Texts of the words. Normally three-index: ClueTexts(n, k, d) with k 0 the clue, 1 the answer.
-// While a bare grid is solved it is two-index: ClueTexts(n, d) = the word the solver typed.
+// Texts of the words. Normally three-index: the clue and the answer of each word (n, d). While a bare grid
+// is solved it is two-index: the word the solver typed into each word (n, d).
 // Reading or writing the other shape, or outside the bounds, reads "" and writes nothing.
 class ClueTable {
   public:
@@ -29,25 +29,34 @@ class ClueTable {
     bool TwoDimensional() const { return two_; }
     int32_t NumberUbound() const { return two_ ? t2_.Ubound0() : t3_.Ubound0(); }
 
-    std::string Get(int64_t n, int64_t k, int64_t d) const { return two_ ? std::string() : t3_.Get(n, k, d); }
-    void Set(int64_t n, int64_t k, int64_t d, std::string s) {
-        if (!two_) t3_.Set(n, k, d, std::move(s));
-    }
-    std::string Get(int64_t n, int64_t d) const { return two_ ? t2_.Get(n, d) : std::string(); }
-    void Set(int64_t n, int64_t d, std::string s) {
+    // The clue and the stored answer of word (n, d) of the three-index table.
+    std::string Clue(int64_t n, int64_t d) const { return get3(n, 0, d); }
+    std::string Answer(int64_t n, int64_t d) const { return get3(n, 1, d); }
+    void SetClue(int64_t n, int64_t d, std::string s) { set3(n, 0, d, std::move(s)); }
+    void SetAnswer(int64_t n, int64_t d, std::string s) { set3(n, 1, d, std::move(s)); }
+    // The word the solver typed into word (n, d) of a bare grid (the two-index table).
+    std::string Word(int64_t n, int64_t d) const { return two_ ? t2_.Get(n, d) : std::string(); }
+    void SetWord(int64_t n, int64_t d, std::string s) {
         if (two_) t2_.Set(n, d, std::move(s));
     }
     bool operator==(const ClueTable&) const = default;
 
   private:
+    std::string get3(int64_t n, int64_t k, int64_t d) const {
+        return two_ ? std::string() : t3_.Get(n, k, d);
+    }
+    void set3(int64_t n, int64_t k, int64_t d, std::string s) {
+        if (!two_) t3_.Set(n, k, d, std::move(s));
+    }
     bool two_ = false;
     Array3<std::string> t3_;
     Array2<std::string> t2_;
 };
 
-// Program modes.
+// Program modes: the values of AppMode.
 namespace Mode {
 constexpr int32_t None = 0;          // no crossword in work
+constexpr int32_t Unused = 1;        // never entered
 constexpr int32_t NewGrid = 2;       // drawing the grid of a new crossword
 constexpr int32_t Authoring = 3;     // entering answers and clues
 constexpr int32_t SolveBare = 4;     // solving a crossword stored without answers
@@ -56,6 +65,36 @@ constexpr int32_t Incomplete = 6;    // a crossword was opened but an answer is 
 constexpr int32_t OpenFailed = 7;    // opening a crossword file failed
 constexpr int32_t BareAuthoring = 8; // grid and numbering of a crossword without answers
 } // namespace Mode
+
+// The authoring mode of a crossword with answers (noAnswers 0) or without them (1).
+constexpr int32_t AuthoringModeFor(int32_t noAnswers) {
+    return noAnswers != 0 ? Mode::BareAuthoring : Mode::Authoring;
+}
+// The solving mode of a crossword with answers (noAnswers 0) or without them (1).
+constexpr int32_t SolvingModeFor(int32_t noAnswers) {
+    return noAnswers != 0 ? Mode::SolveBare : Mode::Solve;
+}
+// Authoring, with or without answers.
+constexpr bool IsAuthoringMode(int32_t m) {
+    return m == Mode::Authoring || m == Mode::BareAuthoring;
+}
+// Solving, with or without answers.
+constexpr bool IsSolvingMode(int32_t m) {
+    return m == Mode::SolveBare || m == Mode::Solve;
+}
+// A crossword is past its drawing: numbered, opened, or failed to open (modes 3 to 8).
+constexpr bool IsPastDrawing(int32_t m) {
+    return m > Mode::NewGrid;
+}
+// A numbered crossword is on screen: authored, solved, or opened with an answer missing (not while a
+// grid is drawn, nor after a failed open).
+constexpr bool HoldsCrossword(int32_t m) {
+    return IsAuthoringMode(m) || IsSolvingMode(m) || m == Mode::Incomplete;
+}
+// The field answers clicks: drawing, authoring with answers, and both solving modes.
+constexpr bool TakesFieldClicks(int32_t m) {
+    return m == Mode::NewGrid || m == Mode::Authoring || m == Mode::SolveBare || m == Mode::Solve;
+}
 
 // Cell layers of the working grid.
 namespace Layer {

@@ -9,6 +9,7 @@
 #include "document/KodKodirovkiM.h"
 #include "document/KrossDocument.h"
 #include "document/LineCursor.h"
+#include "document/TextLimits.h"
 
 namespace OpenKrossM {
 namespace {
@@ -33,23 +34,25 @@ std::string Unscramble(const KrossDocument& doc, std::string_view text) {
 }
 
 KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_t styleIndex,
-                              const std::string& path) {
+                              const std::string& path, int32_t cellSize) {
     KrossReadResult result;
     LineCursor in(bytes);
 
     // Header. Nothing is allocated by size until every size has been checked.
     const int32_t noAnswers = in.Number() != 0 ? 1 : 0;
-    const std::string_view name = in.Text();
+    using TextLimits::Capped;
+    const std::string_view name = Capped(in.Text());
     std::string_view password, scrambledAuthor;
     if (noAnswers == 0) {
-        password = in.Text();
-        scrambledAuthor = in.Text();
+        password = Capped(in.Text());
+        scrambledAuthor = Capped(in.Text());
     }
     const int32_t width = in.Number();
     const int32_t height = in.Number();
     const int32_t numberCount = in.Number();
     const int32_t recordCount = in.Number();
-    if (!GridLimits::GridSizeFits(width, height)) return result;
+    // The field is drawn at the cell size in force, so that is the size the grid must fit at.
+    if (!GridLimits::GridFits(width, height, cellSize)) return result;
     if (numberCount < 0 || int64_t{numberCount} > int64_t{width} * height) return result;
     if (recordCount < 0 || int64_t{recordCount} > int64_t{numberCount} * 2) return result;
     // Every number needs a word record of at least ten bytes, so a small file cannot declare millions of
@@ -78,7 +81,7 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
         r.length = in.Number();
         std::string_view clue, answer;
         if (noAnswers == 0) {
-            clue = in.Text();
+            clue = TextLimits::Capped(in.Text());
             answer = in.Text();
         }
         if (!recordFits(r, numberCount, width, height)) continue;
@@ -86,10 +89,10 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
         slots(r.n, Slot::Y, r.d) = r.y;
         slots(r.n, Slot::Length, r.d) = r.length;
         if (noAnswers == 0) {
-            clues.Set(r.n, 0, r.d, std::string(clue));
+            clues.SetClue(r.n, r.d, std::string(clue));
             // Every piece of the program may rely on an answer filling its word exactly.
             const bool usable = answer.size() == static_cast<size_t>(r.length);
-            clues.Set(r.n, 1, r.d, usable ? KodKodirovkiM::MapCodes(decode, answer) : std::string());
+            clues.SetAnswer(r.n, r.d, usable ? KodKodirovkiM::MapCodes(decode, answer) : std::string());
             answered[static_cast<size_t>(r.n) * 2 + static_cast<size_t>(r.d)] = usable ? 1 : 0;
         }
     }

@@ -1,21 +1,22 @@
 #include "document/OpenKrossMUi.h"
 
-#include "app/DeystvieM.h"
-#include "app/FileMessages.h"
-#include "app/MsgBoxM.h"
+#include "app/DeystvieMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/apiOpenSaveM.h"
+#include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
 #include "document/OpenKrossM.h"
 #include "export/ExportCommands.h"
 #include "export/IpuzFormat.h"
 #include "grid/LoadReshotkiMUi.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/TextBox.h"
+#include "widgets/UiText.h"
 
 namespace OpenKrossM {
 
-void OpenKross(const std::optional<std::string>& chosen) {
+void OpenKross(frmForma& f, const std::optional<std::string>& chosen) {
     std::string path;
     if (chosen) {
         path = *chosen;
@@ -27,41 +28,42 @@ void OpenKross(const std::optional<std::string>& chosen) {
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
     // A crossword of another tool comes in as a new crossword to author.
     if (IpuzFormat::IsIpuzPath(path)) {
-        ExportCommands::OpenIpuz(path);
+        ExportCommands::OpenIpuz(f, path);
         return;
     }
-    ReadKross(path);
+    ReadKross(f, path);
 }
 
-void ReadKross(const std::string& path) {
-    frmForma* f = MainForm();
+void ReadKross(frmForma& f, const std::string& path) {
     auto& d = Doc();
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes);
     if (err != TextFile::Error::None) {
-        FileMessages::ReadFailed(err);
+        FileMessages::ReadFailed(f.FileCaption(), err, path, FileMessages::ShowPath::ForNamedCause);
         d.AppMode = Mode::OpenFailed;
         return;
     }
     d.AppMode = Mode::None;
-    if (f) f->Form_Resize();
-    DeystvieM::ApplyMode();
-    const KrossReadResult r = ReadKrossText(bytes, d, Opt().StyleIndex, path);
+    f.Form_Resize();
+    DeystvieM::ApplyMode(f);
+    const KrossReadResult r = ReadKrossText(bytes, d, Opt().StyleIndex, path, Opt().CellSize);
     if (r.status != KrossReadResult::Status::Ok) {
-        // Sizes or counts beyond what the program holds: the file is not read at all.
-        FileMessages::ReadFailed(TextFile::Error::Other);
+        // Sizes or counts beyond what the program holds, or a field too large to draw at the cell size
+        // in force: the file is not read at all.
+        FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other, path,
+                                 FileMessages::ShowPath::ForNamedCause);
         d.AppMode = Mode::OpenFailed;
         return;
     }
-    if (f) {
-        f->setWindowTitle(d.NoAnswers != 0 ? DeystvieM::BareGridCaption() : DeystvieM::SolvingCaption());
-        f->lblSlov->setText(DeystvieM::WordsCaption(d.WordCount));
-        f->lblVoprosOtvet->setText(Q(Lang().LangSolvePrompt));
-    }
-    DeystvieM::ApplyMode();
-    LoadReshotkiM::LoadGrid();
-    if (f) f->txtOtvet->setFocus();
-    if (d.AppMode == Mode::Incomplete) MsgBoxM::Show(Q(Lang().LangText[8]), MsgBoxM::Style::Information);
+    FileMessages::RememberFile(path, bytes);
+    f.setWindowTitle(d.NoAnswers != 0 ? DeystvieM::BareGridCaption(f) : DeystvieM::SolvingCaption(f));
+    f.SetWordsCaption(DeystvieM::WordsCaption(d.WordCount));
+    f.SetPrompt(Q(Lang().LangSolvePrompt));
+    DeystvieM::ApplyMode(f);
+    LoadReshotkiM::LoadGrid(f);
+    f.AnswerBox().setFocus();
+    if (d.AppMode == Mode::Incomplete)
+        MsgBoxM::Show(Q(Lang().LangText[LangTextItem::AnswerMissingMsg]), MsgBoxM::Style::Information);
 }
 
 } // namespace OpenKrossM

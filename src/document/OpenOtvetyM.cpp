@@ -7,6 +7,7 @@
 #include "document/GridLimits.h"
 #include "document/KrossDocument.h"
 #include "document/LineCursor.h"
+#include "document/TextLimits.h"
 
 namespace OpenOtvetyM {
 
@@ -23,7 +24,7 @@ OtvContent ParseOtvety(std::string_view bytes) {
     OtvContent c;
     LineCursor in(bytes);
     c.KrossFileName = CrosswordFileName(in.Text());
-    c.KrossName.assign(in.Text());
+    c.KrossName.assign(TextLimits::Capped(in.Text()));
     c.NoAnswers = in.Number();
     c.NumberCount = in.Number();
     c.SolvedCount = in.Number();
@@ -61,7 +62,7 @@ OtvApplyResult ApplyOtvety(const OtvContent& c, KrossDocument& doc) {
         words.Create2(numberCount);
         for (int32_t n = 1; n <= numberCount; ++n)
             for (int32_t d = 0; d <= 1; ++d)
-                if (doc.SolvedWords(n, d) == 1) words.Set(n, d, doc.ClueTexts.Get(n, d));
+                if (doc.SolvedWords(n, d) == 1) words.SetWord(n, d, doc.ClueTexts.Word(n, d));
         doc.ClueTexts = std::move(words);
     }
 
@@ -71,7 +72,7 @@ OtvApplyResult ApplyOtvety(const OtvContent& c, KrossDocument& doc) {
         if (length < 1) continue;
         if (bare && r.Word.size() != static_cast<size_t>(length)) continue;
         doc.SolvedWords(r.Number, r.Direction) = 1;
-        if (bare) doc.ClueTexts.Set(r.Number, r.Direction, r.Word);
+        if (bare) doc.ClueTexts.SetWord(r.Number, r.Direction, r.Word);
     }
 
     int32_t solved = 0;

@@ -2,30 +2,22 @@
 
 #include <QCoreApplication>
 
-#include "app/DeystvieM.h"
-#include "app/FileMessages.h"
-#include "app/MsgBoxM.h"
+#include "app/DeystvieMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/apiOpenSaveM.h"
+#include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
-#include "display/ShowSlovoM.h"
+#include "display/ShowSlovoMUi.h"
 #include "document/OpenKrossMUi.h"
 #include "document/OpenOtvetyM.h"
 #include "grid/LoadReshotkiMUi.h"
 #include "solve/SelVoprosMUi.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace OpenOtvetyM {
-namespace {
-bool holdsCrossword(int32_t mode) {
-    return mode == Mode::Authoring || mode == Mode::SolveBare || mode == Mode::Solve ||
-           mode == Mode::Incomplete || mode == Mode::BareAuthoring;
-}
-} // namespace
-
-void OpenOtvety(const std::optional<std::string>& chosen) {
-    frmForma* f = MainForm();
+void OpenOtvety(frmForma& f, const std::optional<std::string>& chosen) {
     auto& d = Doc();
     std::string path;
     if (chosen) {
@@ -39,50 +31,51 @@ void OpenOtvety(const std::optional<std::string>& chosen) {
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes, size_t{64} << 20);
     if (err != TextFile::Error::None) {
-        FileMessages::ReadFailed(err);
+        FileMessages::ReadFailed(f.FileCaption(), err, path, FileMessages::ShowPath::ForNamedCause);
         return;
     }
     const OtvContent content = ParseOtvety(bytes);
-    if (content.KrossName != d.KrossName || !holdsCrossword(d.AppMode)) {
+    if (content.KrossName != d.KrossName || !HoldsCrossword(d.AppMode)) {
         // Another crossword: it is looked up in the samples folder by its file name alone.
         d.OtvKrossName = content.KrossName;
         d.OtvKrossFile = Opt().SamplesDir + Opt().PathSep + content.KrossFileName;
-        OpenKrossM::ReadKross(d.OtvKrossFile);
+        OpenKrossM::ReadKross(f, d.OtvKrossFile);
         if (d.AppMode == Mode::OpenFailed) {
             d.AppMode = Mode::None;
-            if (f) f->setWindowTitle(Q(Lang().MsgTitle));
-            DeystvieM::ApplyMode();
+            f.setWindowTitle(Q(Lang().MsgTitle));
+            DeystvieM::ApplyMode(f);
             return;
         }
     } else {
         // The same crossword: the file must fit it before anything changes.
         if (content.NumberCount != d.NumberCount || content.NoAnswers != d.NoAnswers) {
-            FileMessages::ReadFailed(TextFile::Error::Other);
+            FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other, path,
+                                     FileMessages::ShowPath::ForNamedCause);
             return;
         }
-        d.AppMode = 5 - d.NoAnswers;
+        d.AppMode = SolvingModeFor(d.NoAnswers);
         if (d.NoAnswers == 1 && !d.ClueTexts.TwoDimensional()) d.ClueTexts.Create2(d.NumberCount);
-        LoadReshotkiM::LoadGrid();
-        DeystvieM::ApplyMode();
+        LoadReshotkiM::LoadGrid(f);
+        DeystvieM::ApplyMode(f);
         d.OtvKrossFile = d.KrossFile;
         d.OtvKrossName = d.KrossName;
     }
     const OtvApplyResult r = ApplyOtvety(content, d);
     if (r.status != OtvApplyResult::Status::Ok) {
-        FileMessages::ReadFailed(TextFile::Error::Other);
+        FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other, path,
+                                 FileMessages::ShowPath::ForNamedCause);
         return;
     }
     d.OtvFile = path;
-    LoadReshotkiM::LoadGrid();
-    if (f) {
-        f->lblSlov->setText(DeystvieM::WordsCaption(r.OpenWords));
-        f->unsetCursor();
-    }
+    FileMessages::RememberFile(path, bytes);
+    LoadReshotkiM::LoadGrid(f);
+    f.SetWordsCaption(DeystvieM::WordsCaption(r.OpenWords));
+    f.unsetCursor();
     QCoreApplication::processEvents();
     if (r.OpenWords < 1) {
         if (d.AppMode == Mode::Solve) {
             d.AppMode = Mode::None;
-            DeystvieM::ApplyMode();
+            DeystvieM::ApplyMode(f);
         }
         MsgBoxM::Show(Q(Lang().LangSolvedMsg), MsgBoxM::Style::Information);
         return;
@@ -91,12 +84,12 @@ void OpenOtvety(const std::optional<std::string>& chosen) {
     if (!first) return;
     if (d.AppMode == Mode::SolveBare) {
         // A bare grid is solved word by word: the first open word becomes the selected one.
-        if (d.CurNumber > 0) ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, CellColor);
+        if (d.CurNumber > 0) ShowSlovoM::DrawWord(f, d.CurNumber, d.CurDirection, CellColor);
         d.CurNumber = first->Number;
         d.CurDirection = first->Direction;
-        ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+        ShowSlovoM::DrawWord(f, d.CurNumber, d.CurDirection, SelectionColor);
     } else {
-        SelVoprosM::SelectClue(first->Number);
+        SelVoprosM::SelectClue(f, first->Number);
     }
 }
 

@@ -9,8 +9,9 @@
 #include "document/GridLimits.h"
 #include "document/KodKodirovkiM.h"
 #include "document/SaveKrossM.h"
+#include "grid/AddSlovoM.h"
 #include "grid/AnalizReshotkiM.h"
-#include "grid/EntryRules.h"
+#include "grid/FoundNoOtvetM.h"
 #include "grid/LoadReshotkiM.h"
 
 namespace SampleBuilder {

@@ -3,13 +3,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "app/DialogButtons.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/frmForma.h"
 #include "document/KodKodirovkiM.h"
 #include "document/OpenKrossM.h"
 #include "document/SaveKrossM.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/UiText.h"
 
 namespace {
 // The boxes refuse what cp1251 cannot hold, so their texts convert exactly.
@@ -18,16 +17,19 @@ std::string boxText(const TextBox* box) {
 }
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(QWidget* parent, const QString& title) : QDialog(parent) {
     setObjectName("frmAbout");
     const auto& t = Lang();
     const auto& d = Doc();
-    if (frmForma* f = MainForm()) setWindowTitle(Plain(f->KrossAbout->text()));
+    setWindowTitle(title);
 
-    Label1 = new QLabel(Q(t.LangText[10]), this);
-    Label2 = new QLabel(Q(t.LangText[11]), this);
-    Label3 = new QLabel(Q(t.LangText[6]), this);
-    Label4 = new QLabel(Q(t.LangText[12]), this);
+    Label1 = new QLabel(Q(t.LangText[LangTextItem::NameLabel]), this);
+    Label2 = new QLabel(Q(t.LangText[LangTextItem::AuthorLabel]), this);
+    Label3 = new QLabel(Q(t.LangText[LangTextItem::PasswordLabel]), this);
+    Label4 = new QLabel(Q(t.LangText[LangTextItem::RepeatPasswordLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
     txtNameKross = new TextBox(this);
     txtNameAutor = new TextBox(this);
     txtPW = new TextBox(this);
@@ -45,7 +47,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Label2->setBuddy(txtNameAutor);
     Label3->setBuddy(txtPW);
     Label4->setBuddy(txtPW2);
-    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[LangTextItem::CancelButton]));
     kOK = okCancel.ok;
     kNO = okCancel.cancel;
     kOK->setEnabled(false);

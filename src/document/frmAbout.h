@@ -4,12 +4,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/TextBox.h"
+#include "widgets/TextBox.h"
 
 class frmAbout : public QDialog {
     Q_OBJECT
   public:
-    explicit frmAbout(QWidget* parent);
+    // title: the caption of the command, plain.
+    frmAbout(QWidget* parent, const QString& title);
 
     TextBox* txtNameAutor = nullptr;
     TextBox* txtNameKross = nullptr;

@@ -3,27 +3,30 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "app/DeystvieM.h"
-#include "app/DialogButtons.h"
-#include "app/MsgBoxM.h"
+#include "app/DeystvieMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
 #include "document/OpenKrossM.h"
 #include "grid/FoundNoOtvetMUi.h"
 #include "grid/LoadReshotkiMUi.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
-frmChange::frmChange(QWidget* parent) : QDialog(parent) {
+frmChange::frmChange(frmForma& owner, const QString& title) : QDialog(&owner), owner_(owner) {
     setObjectName("frmChange");
     const auto& t = Lang();
-    if (frmForma* f = MainForm()) setWindowTitle(Plain(f->KrossChange->text()));
-    Label1 = new QLabel(Q(t.LangText[6]), this);
+    setWindowTitle(title);
+    Label1 = new QLabel(Q(t.LangText[LangTextItem::PasswordLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1})
+        label->setTextFormat(Qt::PlainText);
     txtPassword = new TextBox(this);
     txtPassword->setObjectName("txtPassword");
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     Label1->setBuddy(txtPassword);
-    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[LangTextItem::CancelButton]));
     kOK = okCancel.ok;
     kNO = okCancel.cancel;
 
@@ -54,7 +57,7 @@ void frmChange::kOK_Click() {
     auto& d = Doc();
     // Exact comparison: the password is case-sensitive, and no password is unlocked by an empty box.
     if (OpenKrossM::Unscramble(d, d.EditPassword) != Cp(txtPassword->text())) {
-        MsgBoxM::Show(Q(Lang().LangText[7]), MsgBoxM::Style::Information);
+        MsgBoxM::Show(Q(Lang().LangText[LangTextItem::WrongPasswordMsg]), MsgBoxM::Style::Information);
         return;
     }
     hide();
@@ -62,13 +65,11 @@ void frmChange::kOK_Click() {
     d.AppMode = Mode::Authoring;
     // The solver's marks go; the count of solved words is left as it was.
     d.SolvedWords.Redim(d.NumberCount, 1);
-    LoadReshotkiM::LoadGrid();
-    DeystvieM::ApplyMode();
-    FoundNoOtvetM::FindUnanswered();
-    if (frmForma* f = MainForm()) {
-        f->lblVoprosOtvet->setText(Q(Lang().LangAuthorPrompt));
-        f->setWindowTitle(DeystvieM::AuthoringCaption());
-    }
+    LoadReshotkiM::LoadGrid(owner_);
+    DeystvieM::ApplyMode(owner_);
+    FoundNoOtvetM::FindUnanswered(owner_);
+    owner_.SetPrompt(Q(Lang().LangAuthorPrompt));
+    owner_.setWindowTitle(DeystvieM::AuthoringCaption(owner_));
     d.Modified = false;
     accept();
 }

@@ -4,12 +4,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/TextBox.h"
+#include "widgets/TextBox.h"
+
+class frmForma;
 
 class frmChange : public QDialog {
     Q_OBJECT
   public:
-    explicit frmChange(QWidget* parent);
+    // Unlocking puts owner into authoring; title: the caption of the command, plain.
+    explicit frmChange(frmForma& owner, const QString& title);
 
     TextBox* txtPassword = nullptr;
     QPushButton* kOK = nullptr;
@@ -18,4 +21,7 @@ class frmChange : public QDialog {
 
     void kOK_Click();
     void kNO_Click();
+
+  private:
+    frmForma& owner_;
 };

@@ -9,12 +9,11 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/frmForma.h"
 #include "basics/Cp1251.h"
 #include "document/WordSearch.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 // ---- the list of found words ----
 
@@ -54,18 +53,17 @@ void FoundWordsModel::Clear() {
 
 // ---- the window ----
 
-namespace {
-// The one word-search window; it deletes itself when closed.
-QPointer<frmFindWord> g_window;
-} // namespace
-
-frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
+frmFindWord::frmFindWord(QWidget* owner, const QString& command)
+    : QWidget(owner, Qt::Window), command_(command) {
     setObjectName("frmFindWord");
     setAttribute(Qt::WA_DeleteOnClose);
     auto* grid = new QGridLayout(this);
     Label1 = new QLabel(this);
     Label2 = new QLabel(this);
     Label3 = new QLabel(this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3})
+        label->setTextFormat(Qt::PlainText);
     Label1->setObjectName("Label1");
     Label2->setObjectName("Label2");
     Label3->setObjectName("Label3");
@@ -99,26 +97,26 @@ frmFindWord::frmFindWord(QWidget* owner) : QWidget(owner, Qt::Window) {
     txtWord->setFocus();
 }
 
-frmFindWord* frmFindWord::ShowWindow(QWidget* owner) {
-    if (g_window) {
+frmFindWord* frmFindWord::ShowWindow(QPointer<frmFindWord>& window, QWidget* owner, const QString& command,
+                                     std::function<void(const QString&)> putWord) {
+    if (window) {
         // Already open: brought to the front and filled again from the word selected now, which is what
         // the author asks for after moving to another word.
-        g_window->show();
-        g_window->raise();
-        g_window->activateWindow();
-        g_window->txtWord->clear();
-        g_window->Form_Load();
-        return g_window;
+        window->command_ = command;
+        window->show();
+        window->raise();
+        window->activateWindow();
+        window->txtWord->clear();
+        window->Form_Load();
+        return window;
     }
-    g_window = new frmFindWord(owner);
-    g_window->PlaceBesideOwner();
-    g_window->show();
-    g_window->Form_Load();
-    return g_window;
-}
-
-frmFindWord* frmFindWord::Current() {
-    return g_window;
+    // The window deletes itself when closed, which empties the pointer.
+    window = new frmFindWord(owner, command);
+    window->putWord_ = std::move(putWord);
+    window->PlaceBesideOwner();
+    window->show();
+    window->Form_Load();
+    return window;
 }
 
 void frmFindWord::PlaceBesideOwner() {
@@ -139,9 +137,8 @@ void frmFindWord::PlaceBesideOwner() {
 }
 
 void frmFindWord::setFoundTitle(qsizetype count) {
-    const frmForma* f = MainForm();
-    const QString command = f ? Plain(f->KrossFoundWord->text()) : QString();
-    setWindowTitle(command + QStringLiteral(": ") + Q(Lang().LangText[13]) + QString::number(count));
+    setWindowTitle(command_ + QStringLiteral(": ") + Q(Lang().LangText[LangTextItem::FoundWordsTitle]) +
+                   QString::number(count));
 }
 
 QString frmFindWord::selectedWordPattern() {
@@ -177,19 +174,18 @@ void frmFindWord::Form_Load() {
         if (!self) return; // closed and gone meanwhile
         txtWord_KeyUp(TextBox::Enter);
     }
-    Label1->setText(Q(t.LangText[14]));
-    Label2->setText(Q(t.LangText[15]));
+    Label1->setText(Q(t.LangText[LangTextItem::PatternLabel]));
+    Label2->setText(Q(t.LangText[LangTextItem::FoundListLabel]));
     List1->setToolTip(Tr(FindWordText::PutHint));
 }
 
 void frmFindWord::FollowSelection() {
-    frmFindWord* w = g_window;
-    if (!w || w->refillPending_) return;
+    if (refillPending_) return;
     // The handler that changed the selection finishes first (it may go on to select yet another word).
-    w->refillPending_ = true;
-    QTimer::singleShot(0, w, [w] {
-        w->refillPending_ = false;
-        w->refillFromSelection();
+    refillPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refillPending_ = false;
+        refillFromSelection();
     });
 }
 
@@ -208,19 +204,15 @@ void frmFindWord::refillFromSelection() {
 }
 
 void frmFindWord::PutIntoAnswerBox(int row) {
-    auto* form = qobject_cast<frmForma*>(parentWidget());
     const auto& d = Doc();
-    if (!form || d.AppMode != Mode::Authoring || d.CurNumber <= 0) return;
+    if (!putWord_ || d.AppMode != Mode::Authoring || d.CurNumber <= 0) return;
     const std::string word = Words->Word(row);
     const int32_t length = d.SlotTable.Get(d.CurNumber, Slot::Length, d.CurDirection);
     if (word.empty() || static_cast<int64_t>(word.size()) != length) {
         QApplication::beep();
         return;
     }
-    form->txtOtvet->setText(Q(word));
-    form->raise();
-    form->activateWindow();
-    form->txtOtvet->setFocus();
+    putWord_(Q(word));
 }
 
 void frmFindWord::Search() {
@@ -228,7 +220,7 @@ void frmFindWord::Search() {
     const qsizetype length = pattern.size();
     if (length <= 1) return;
     if (length > WordSearch::MaxLength) {
-        MsgBoxM::Show(Q(Lang().LangText[16]), MsgBoxM::Style::Critical);
+        MsgBoxM::Show(Q(Lang().LangText[LangTextItem::PatternTooLongMsg]), MsgBoxM::Style::Critical);
         return;
     }
     setCursor(Qt::WaitCursor);

@@ -4,13 +4,15 @@
 #include <QAbstractListModel>
 #include <QLabel>
 #include <QListView>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "app/TextBox.h"
 #include "document/WordSearch.h"
+#include "widgets/TextBox.h"
 
 // Interface texts of the word search beyond the language file's first lines.
 namespace FindWordText {
@@ -46,17 +48,19 @@ class FoundWordsModel : public QAbstractListModel {
 class frmFindWord : public QWidget {
     Q_OBJECT
   public:
-    // An ordinary window owned by the main window (owner), not modal.
-    explicit frmFindWord(QWidget* owner);
+    // An ordinary window owned by the main window (owner), not modal. command: the caption of the
+    // command that opened it, plain, which begins the window's title.
+    explicit frmFindWord(QWidget* owner, const QString& command = QString());
 
     // The word-search command: opens the window beside owner and searches for the selected word, or
-    // brings the window that is already open to the front as it is.
-    static frmFindWord* ShowWindow(QWidget* owner);
-    // The open word-search window, or null.
-    static frmFindWord* Current();
-    // The selected word of the crossword has been shown anew: the open window (if any) takes its pattern
-    // from the crossing letters and searches, once the current event is done.
-    static void FollowSelection();
+    // brings the window that is already open (held in window) to the front and fills it again from the
+    // word selected now. window is null again once the window is closed. putWord: where a found word goes
+    // (the owner's answer box).
+    static frmFindWord* ShowWindow(QPointer<frmFindWord>& window, QWidget* owner, const QString& command,
+                                   std::function<void(const QString&)> putWord = {});
+    // The selected word of the crossword has been shown anew: the window takes its pattern from the
+    // crossing letters and searches, once the current event is done.
+    void FollowSelection();
 
     TextBox* txtWord = nullptr;
     QListView* List1 = nullptr;
@@ -89,6 +93,8 @@ class frmFindWord : public QWidget {
 
   private:
     void setFoundTitle(qsizetype count);
+    QString command_;
+    std::function<void(const QString&)> putWord_;
     // The pattern of the selected word: the letters crossing words put into its cells, "?" elsewhere;
     // empty when no word is selected.
     static QString selectedWordPattern();

@@ -3,16 +3,16 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "app/DeystvieM.h"
-#include "app/DialogButtons.h"
-#include "app/MsgBoxM.h"
+#include "app/DeystvieMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/NumberText.h"
 #include "document/GridLimits.h"
 #include "document/KodKodirovkiM.h"
-#include "grid/NewPoleM.h"
+#include "grid/NewPoleMUi.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace {
 // The number a size box holds: its leading decimal number (no number reads as 0).
@@ -21,15 +21,18 @@ double boxNumber(const TextBox* box) {
 }
 } // namespace
 
-frmRazmer::frmRazmer(QWidget* parent) : QDialog(parent) {
+frmRazmer::frmRazmer(frmForma& owner) : QDialog(&owner), owner_(owner) {
     setObjectName("frmRazmer");
     const auto& t = Lang();
-    setWindowTitle(Plain(Q(t.LangText[0])));
+    setWindowTitle(Plain(Q(t.LangText[LangTextItem::NewKrossTitle])));
     auto* grid = new QGridLayout(this);
-    Label1 = new QLabel(Q(t.LangText[1]), this);
-    Label2 = new QLabel(Q(t.LangText[2]), this);
-    Label3 = new QLabel(Q(t.LangText[3]), this);
-    Label4 = new QLabel(Q(t.LangText[10]), this);
+    Label1 = new QLabel(Q(t.LangText[LangTextItem::ColumnsLabel]), this);
+    Label2 = new QLabel(Q(t.LangText[LangTextItem::RowsLabel]), this);
+    Label3 = new QLabel(Q(t.LangText[LangTextItem::SizeHeading]), this);
+    Label4 = new QLabel(Q(t.LangText[LangTextItem::NameLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
     txtX = new TextBox(this);
     txtY = new TextBox(this);
     txtNameKross = new TextBox(this);
@@ -39,9 +42,9 @@ frmRazmer::frmRazmer(QWidget* parent) : QDialog(parent) {
     Label1->setBuddy(txtX);
     Label2->setBuddy(txtY);
     Label4->setBuddy(txtNameKross);
-    chNoOtvet = new QCheckBox(Q(t.LangText[4]), this);
+    chNoOtvet = new QCheckBox(Q(t.LangText[LangTextItem::NoAnswersWording]), this);
     chNoOtvet->setObjectName("chNoOtvet");
-    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[5]));
+    const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[LangTextItem::CancelButton]));
     kOK = okCancel.ok;
     kNO = okCancel.cancel;
     kOK->setEnabled(false);
@@ -86,13 +89,12 @@ void frmRazmer::kNO_Click() {
 
 void frmRazmer::kOK_Click() {
     if (!kOK->isEnabled()) return;
-    frmForma* f = MainForm();
     auto& d = Doc();
     const auto cols = NumberText::RoundToInt32(boxNumber(txtX));
     const auto rows = NumberText::RoundToInt32(boxNumber(txtY));
     if (!cols || !rows || !GridLimits::GridFits(*cols, *rows, Opt().CellSize)) {
         // Too large to draw or to hold: nothing changes and the dialog stays open.
-        MsgBoxM::Show(Q(Lang().Captions[75]), MsgBoxM::Style::Critical);
+        MsgBoxM::Show(Q(Lang().Captions[LangIndex::GridTooLargeMsg]), MsgBoxM::Style::Critical);
         return;
     }
     d.ActiveStyle = 0;
@@ -100,16 +102,16 @@ void frmRazmer::kOK_Click() {
     d.GridHeight = *rows;
     d.GridLayers.Redim(d.GridWidth, d.GridHeight, 0);
     d.AppMode = Mode::NewGrid;
-    if (f) f->setWindowTitle(DeystvieM::NewGridCaption());
+    owner_.setWindowTitle(DeystvieM::NewGridCaption(owner_));
     d.KrossFile.clear();
     d.KrossAuthor.clear();
-    NewPoleM::NewField();
-    DeystvieM::ApplyMode();
+    NewPoleM::NewField(owner_);
+    DeystvieM::ApplyMode(owner_);
     d.NoAnswers = chNoOtvet->isChecked() ? 1 : 0;
     d.EditPassword.clear();
     d.KrossName = Cp(txtNameKross->text());
     d.Modified = false;
     KodKodirovkiM::BuildCodeTables(d);
-    if (f) f->Form_Resize();
+    owner_.Form_Resize();
     accept();
 }

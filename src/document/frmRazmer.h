@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/TextBox.h"
+#include "widgets/TextBox.h"
+
+class frmForma;
 
 class frmRazmer : public QDialog {
     Q_OBJECT
   public:
-    explicit frmRazmer(QWidget* parent);
+    // The new crossword goes onto owner's field.
+    explicit frmRazmer(frmForma& owner);
 
     TextBox* txtX = nullptr;
     TextBox* txtY = nullptr;
@@ -28,4 +31,5 @@ class frmRazmer : public QDialog {
 
   private:
     void textChanged();
+    frmForma& owner_;
 };

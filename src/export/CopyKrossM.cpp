@@ -94,8 +94,8 @@ void appendList(std::string& out, const KrossDocument& doc, const std::string& h
         if (length < 1) continue;
         out += NumberText::Signed(n);
         out += ". ";
-        out += EscapeHtml(kind == ListKind::Clues ? doc.ClueTexts.Get(n, 0, d)
-                                                  : AnswerItemText(doc.ClueTexts.Get(n, 1, d), length));
+        out += EscapeHtml(kind == ListKind::Clues ? doc.ClueTexts.Clue(n, d)
+                                                  : AnswerItemText(doc.ClueTexts.Answer(n, d), length));
     }
 }
 

@@ -3,37 +3,34 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
+#include <algorithm>
 #include <string_view>
 
-#include "app/FileMessages.h"
-#include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/apiOpenSaveM.h"
+#include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
 #include "basics/TextFile.h"
-#include "display/NewFontM.h"
-#include "display/ShowSlovoM.h"
+#include "display/CellPainter.h"
+#include "display/NewFontMUi.h"
 #include "display/Surface.h"
 #include "document/GridLimits.h"
 #include "export/CopyKrossM.h"
+#include "grid/FieldGeometry.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace CopyKrossM {
 namespace {
 
-// Where cell (c, r) is drawn: no margin; the turned style puts the last column and row first.
-struct CellPlace {
-    int32_t cellSize;
-    int32_t lastColumn, lastRow;
-    bool turned;
-    int32_t X(int32_t c) const { return (turned ? lastColumn - c : c) * cellSize; }
-    int32_t Y(int32_t r) const { return (turned ? lastRow - r : r) * cellSize; }
-};
-
-CellPlace cellPlace() {
+FieldGeometry::ExportPlace cellPlace() {
     const auto& d = Doc();
     return {Opt().CellSize, d.GridWidth - 1, d.GridHeight - 1, Opt().StyleIndex != 0};
+}
+
+CellPainter::CellMetrics cellMetrics() {
+    return {Opt().CellSize, std::clamp(Opt().NumberSize, 1, 3), NewFontM::LetterOffsetY};
 }
 
 int32_t letterAt(int32_t c, int32_t r) {
@@ -54,10 +51,11 @@ TextFile::Error writePicture(const Surface& surface, const std::string& path) {
 
 bool DrawEmptyGrid(Surface& surface) {
     const auto& d = Doc();
-    const CellPlace at = cellPlace();
-    const int32_t cs = at.cellSize;
+    const FieldGeometry::ExportPlace at = cellPlace();
+    const int32_t cs = at.CellSize;
     surface.SetBackground(Colors::Black);
-    const int64_t width = int64_t{d.GridWidth} * cs + 1, height = int64_t{d.GridHeight} * cs + 1;
+    const int64_t width = FieldGeometry::ExportPictureSide(d.GridWidth, cs),
+                  height = FieldGeometry::ExportPictureSide(d.GridHeight, cs);
     if (width > GridLimits::MaxSurfaceSide || height > GridLimits::MaxSurfaceSide) return false;
     surface.Resize(static_cast<int>(width), static_cast<int>(height));
     QCoreApplication::processEvents();
@@ -70,35 +68,32 @@ bool DrawEmptyGrid(Surface& surface) {
     auto paintOutside = [&](int32_t c, int32_t r) {
         surface.FillBox(at.X(c), at.Y(r), at.X(c) + cs, at.Y(r) + cs, Colors::White);
     };
-    for (int32_t c = 0; c <= at.lastColumn; ++c) {
-        for (int32_t r = 0; r <= at.lastRow && letterAt(c, r) == 0; ++r)
+    for (int32_t c = 0; c <= at.LastColumn; ++c) {
+        for (int32_t r = 0; r <= at.LastRow && letterAt(c, r) == 0; ++r)
             paintOutside(c, r);
         if (d.GridHeight > 1)
-            for (int32_t r = at.lastRow; r >= 0 && letterAt(c, r) == 0; --r)
+            for (int32_t r = at.LastRow; r >= 0 && letterAt(c, r) == 0; --r)
                 paintOutside(c, r);
     }
 
-    for (int32_t r = 0; r <= at.lastRow; ++r)
-        for (int32_t c = 0; c <= at.lastColumn; ++c) {
+    const CellPainter::CellMetrics metrics = cellMetrics();
+    for (int32_t r = 0; r <= at.LastRow; ++r)
+        for (int32_t c = 0; c <= at.LastColumn; ++c) {
             if (letterAt(c, r) <= 0) continue;
-            const int32_t x = at.X(c), y = at.Y(r);
-            surface.FillBox(x, y, x + cs, y + cs, Colors::White);
-            surface.Outline(x, y, x + cs, y + cs, Colors::Black);
-            const int32_t number = d.GridLayers.Get(c, r, Layer::Number);
-            if (number > 0) ShowSlovoM::DrawNumber(x, y, number, surface);
+            CellPainter::DrawCell(surface, at.X(c), at.Y(r),
+                                  {Colors::White, d.GridLayers.Get(c, r, Layer::Number), QString()}, metrics);
         }
     return true;
 }
 
 void DrawLetters(Surface& surface) {
-    const CellPlace at = cellPlace();
-    for (int32_t r = 0; r <= at.lastRow; ++r)
-        for (int32_t c = 0; c <= at.lastColumn; ++c) {
+    const FieldGeometry::ExportPlace at = cellPlace();
+    const CellPainter::CellMetrics metrics = cellMetrics();
+    for (int32_t r = 0; r <= at.LastRow; ++r)
+        for (int32_t c = 0; c <= at.LastColumn; ++c) {
             const int32_t code = letterAt(c, r);
             if (code <= 0) continue;
-            const QString letter = Q(std::string(1, Cp1251::Char(code)));
-            surface.DrawText(at.X(c) + at.cellSize - surface.TextWidth(letter) - 2,
-                             at.Y(r) + NewFontM::LetterOffsetY, letter);
+            CellPainter::DrawLetter(surface, at.X(c), at.Y(r), CellPainter::LetterText(code), metrics);
         }
 }
 
@@ -129,19 +124,20 @@ bool WriteFiles(Surface& picture, const ExportPaths& paths, PageInput in, const 
     return writeOrReport(paths.PagePath, [&] { return TextFile::WriteAll(paths.PagePath, PageText(in)); });
 }
 
-void ExportHtml() {
-    frmForma* f = MainForm();
-    if (!f) return;
+void ExportHtml(frmForma& f) {
     const auto& d = Doc();
     const QString chosen =
         apiOpenSaveM::FileDialog(true, QPath(DefaultFileName(d.KrossFile)), DialogFilter());
     if (chosen.isEmpty()) return;
     PageInput in(d);
-    in.KrossCaption = Cp(Plain(f->Kross->title()));
+    in.KrossCaption = Cp(f.KrossCaption());
     in.LangAuthorWord = Lang().LangAuthorWord;
-    in.AcrossHeading = Cp(Plain(f->lblGorizont->text()));
-    in.DownHeading = Cp(Plain(f->lblVertikal->text()));
-    WriteFiles(f->picCopyKross, DerivePaths(NativePath(chosen)), in, FileMessages::WriteFailedAt);
+    in.AcrossHeading = Cp(f.AcrossHeading());
+    in.DownHeading = Cp(f.DownHeading());
+    WriteFiles(f.ExportPicture(), DerivePaths(NativePath(chosen)), in,
+               [&f](const std::string& path, TextFile::Error error) {
+                   FileMessages::WriteFailed(f.FileCaption(), error, path);
+               });
 }
 
 } // namespace CopyKrossM

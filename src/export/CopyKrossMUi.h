@@ -9,13 +9,15 @@
 
 class Surface;
 
+class frmForma;
+
 namespace CopyKrossM {
 
 // The export command. Asks for the page's path (a cancelled dialog writes nothing), writes the picture
 // of the empty grid, the picture with the answers, then the page. A file that cannot be written is
 // reported with the File menu's caption, its path and the access or write error, and the export stops
 // there: when a picture fails, the page is not written, so no page ever refers to a missing picture.
-void ExportHtml();
+void ExportHtml(frmForma& f);
 
 // Reports a file of the export that could not be written.
 using FailureReport = std::function<void(const std::string& path, TextFile::Error error)>;

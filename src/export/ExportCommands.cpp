@@ -5,18 +5,19 @@
 #include <QPrinter>
 #include <filesystem>
 
-#include "app/FileMessages.h"
-#include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/apiOpenSaveM.h"
+#include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
+#include "document/GridLimits.h"
 #include "export/AnswersRule.h"
 #include "export/CopyKrossM.h"
 #include "export/IpuzFormat.h"
 #include "export/PrintKross.h"
 #include "grid/AnalizReshotkiMUi.h"
+#include "widgets/FileMessages.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/UiText.h"
 
 namespace ExportCommands {
 namespace {
@@ -27,17 +28,16 @@ PrintResponder& printResponder() {
 }
 
 bool numbered(int32_t mode) {
-    return mode == Mode::Authoring || mode == Mode::SolveBare || mode == Mode::Solve ||
-           mode == Mode::Incomplete || mode == Mode::BareAuthoring;
+    return HoldsCrossword(mode);
 }
 
 QPageSize::PageSizeId chosenPaper(const frmForma& f) {
-    return f.FilePaperSize[1]->isChecked() ? QPageSize::Letter : QPageSize::A4;
+    return f.PaperChoice() == 1 ? QPageSize::Letter : QPageSize::A4;
 }
 
 PrintKross::Job jobOf(const frmForma& f) {
     const auto& d = Doc();
-    return PrintKross::MakeJob(d, Lang(), Opt(), f.FileAnswersPage->isChecked() && AnswersMayLeave(d));
+    return PrintKross::MakeJob(d, Lang(), Opt(), f.AnswersPageChosen() && AnswersMayLeave(d));
 }
 
 void setUpPrinter(QPrinter& printer, const frmForma& f) {
@@ -47,7 +47,7 @@ void setUpPrinter(QPrinter& printer, const frmForma& f) {
 
 // The save dialog for an export: proposes the crossword file's name (or the crossword's name), adds the
 // extension to a name without one and asks before replacing another file. Empty when abandoned.
-std::string chooseTarget(int descriptionIndex, const char* extension) {
+std::string chooseTarget(const frmForma& f, int descriptionIndex, const char* extension) {
     const auto& d = Doc();
     std::string proposed = CopyKrossM::DefaultFileName(d.KrossFile);
     const QString name = proposed.empty() ? Q(d.KrossName) : QPath(proposed);
@@ -55,41 +55,23 @@ std::string chooseTarget(int descriptionIndex, const char* extension) {
     std::string path = NativePath(apiOpenSaveM::FileDialog(true, name, filter));
     if (path.empty()) return {};
     if (!TextFile::FileNameHasDot(path)) path += std::string(".") + extension;
-    if (!FileMessages::MayReplace(path, std::string())) return {};
+    if (!FileMessages::MayReplace(f.FileCaption(), path, std::string())) return {};
     return path;
 }
 
 // Writes the file; false after the message when it could not be written.
-bool written(const std::string& path, std::string_view bytes) {
+bool written(const frmForma& f, const std::string& path, std::string_view bytes) {
     const TextFile::Error error = TextFile::WriteAll(path, bytes);
     if (error == TextFile::Error::None) return true;
-    FileMessages::WriteFailedAt(path, error);
+    FileMessages::WriteFailed(f.FileCaption(), error, path);
     return false;
 }
 
-void refuse(const std::string& path, IpuzFormat::Refusal why) {
-    MsgBoxM::Show(RefusalMessage(path, static_cast<int>(why)), MsgBoxM::Style::Critical);
+void refuse(const frmForma& f, const std::string& path, IpuzFormat::Refusal why) {
+    MsgBoxM::Show(RefusalMessage(f.FileCaption(), path, static_cast<int>(why)), MsgBoxM::Style::Critical);
 }
 
 } // namespace
-
-void ApplyCaptions(frmForma& f) {
-    f.FilePrint->setText(Tr(TextIndex::Print));
-    f.FilePrintPreview->setText(Tr(TextIndex::PrintPreview));
-    f.FilePaper->setTitle(Tr(TextIndex::Paper));
-    f.FilePaperSize[0]->setText(Tr(TextIndex::PaperA4));
-    f.FilePaperSize[1]->setText(Tr(TextIndex::PaperLetter));
-    f.FileAnswersPage->setText(Tr(TextIndex::AnswersPage));
-    f.KrossExportPdf->setText(Tr(TextIndex::ExportPdf));
-    f.KrossExportIpuz->setText(Tr(TextIndex::ExportIpuz));
-}
-
-void ApplyMode(frmForma& f) {
-    const bool on = numbered(Doc().AppMode);
-    for (QAction* a : {f.FilePrint, f.FilePrintPreview, f.KrossExportPdf, f.KrossExportIpuz})
-        a->setEnabled(on);
-    f.FileAnswersPage->setEnabled(on && AnswersMayLeave(Doc()));
-}
 
 void Print(frmForma& f) {
     if (!numbered(Doc().AppMode)) return;
@@ -111,7 +93,7 @@ void PrintPreview(frmForma& f) {
     setUpPrinter(printer, f);
     const PrintKross::Job job = jobOf(f);
     QPrintPreviewDialog dialog(&printer, &f);
-    QString title = Plain(f.FilePrintPreview->text());
+    QString title = f.PrintPreviewCaption();
     while (title.endsWith(QLatin1Char('.')))
         title.chop(1);
     dialog.setWindowTitle(title);
@@ -122,19 +104,19 @@ void PrintPreview(frmForma& f) {
 
 void ExportPdf(frmForma& f) {
     if (!numbered(Doc().AppMode)) return;
-    const std::string path = chooseTarget(TextIndex::PdfDescription, "pdf");
+    const std::string path = chooseTarget(f, TextIndex::PdfDescription, "pdf");
     if (path.empty()) return;
     const QByteArray pdf = PrintKross::Pdf(jobOf(f), chosenPaper(f));
-    written(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+    written(f, path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }
 
-void ExportIpuz(frmForma&) {
+void ExportIpuz(frmForma& f) {
     const auto& d = Doc();
     if (!numbered(d.AppMode)) return;
-    const std::string path = chooseTarget(TextIndex::IpuzDescription, "ipuz");
+    const std::string path = chooseTarget(f, TextIndex::IpuzDescription, "ipuz");
     if (path.empty()) return;
     const bool withSolution = AnswersMayLeave(d);
-    if (!written(path, IpuzFormat::Write(d, withSolution))) return;
+    if (!written(f, path, IpuzFormat::Write(d, withSolution))) return;
     if (d.NoAnswers == 0 && !d.EditPassword.empty())
         MsgBoxM::Show(Tr(withSolution ? TextIndex::IpuzWithoutPassword : TextIndex::AnswersLeftOut),
                       MsgBoxM::Style::Information);
@@ -151,33 +133,40 @@ std::string OpenFilter() {
     return krw.substr(0, cut) + std::string(1, '\0') + ipuzPair + krw.substr(cut);
 }
 
-void OpenIpuz(const std::string& path) {
+void OpenIpuz(frmForma& f, const std::string& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec && size > IpuzFormat::MaxFileBytes) {
-        refuse(path, IpuzFormat::Refusal::TooLarge);
+        refuse(f, path, IpuzFormat::Refusal::TooLarge);
         return;
     }
     std::string bytes;
     const TextFile::Error error = TextFile::ReadAll(path, bytes, IpuzFormat::MaxFileBytes);
     if (error != TextFile::Error::None) {
-        FileMessages::ReadFailed(error);
+        FileMessages::ReadFailed(f.FileCaption(), error, path, FileMessages::ShowPath::ForNamedCause);
         return;
     }
     KrossDocument imported;
-    const IpuzFormat::Refusal why = IpuzFormat::Read(bytes, imported);
+    IpuzFormat::Refusal why = IpuzFormat::Read(bytes, imported);
+    // The field is drawn at the cell size in force: a grid too large for it is refused like a crossword
+    // file's, before any of its memory is taken.
+    if (why == IpuzFormat::Refusal::None &&
+        !GridLimits::GridFits(imported.GridWidth, imported.GridHeight, Opt().CellSize))
+        why = IpuzFormat::Refusal::TooLarge;
     if (why != IpuzFormat::Refusal::None) {
-        refuse(path, why);
+        refuse(f, path, why);
         return;
     }
     Doc() = std::move(imported);
-    if (frmForma* f = MainForm()) f->Form_Resize();
-    AnalizReshotkiM::ShowAnalysedGrid();
+    f.Form_Resize();
+    AnalizReshotkiM::ShowAnalysedGrid(f);
 }
 
-QString RefusalMessage(const std::string& path, int refusal) {
-    return FileMessages::FileCaption() + QStringLiteral(" ") + QPath(path) + QStringLiteral(" ") +
-           Tr(TextIndex::CannotOpen) + QStringLiteral(" ") + Tr(TextIndex::FirstRefusal + refusal - 1);
+QString RefusalMessage(const QString& fileCaption, const std::string& path, int refusal) {
+    const InterfaceTexts& t = Lang();
+    return FileMessages::Text(fileCaption, path,
+                              Text(t, TextIndex::CannotOpen) + " " +
+                                  Text(t, TextIndex::FirstRefusal + refusal - 1));
 }
 
 void SetPrintResponder(PrintResponder responder) {

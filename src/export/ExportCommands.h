@@ -33,11 +33,9 @@ constexpr int NeedsPassword = 177;
 constexpr int NoAnswers = 178;
 } // namespace TextIndex
 
-// The captions of the menu items, from the language in force.
-void ApplyCaptions(frmForma& f);
-// Enables the items for the mode in force: print, preview and both exports for a numbered crossword
-// (modes 3, 4, 5, 6 and 8); the answers page where the answers may leave the program.
-void ApplyMode(frmForma& f);
+// The window takes the captions of its items from TextIndex, and enables them for the mode in force
+// (DeystvieM::LookOfMode): print, preview and both exports for a numbered crossword; the answers page
+// where the answers may leave the program.
 
 // File → Print: the print dialog, then the pages on the chosen printer.
 void Print(frmForma& f);
@@ -50,13 +48,14 @@ void ExportPdf(frmForma& f);
 // the program; says so when the edit password stays behind or the answers are left out.
 void ExportIpuz(frmForma& f);
 
-// "File /path/name cannot be opened: " and the reason the ipuz reader gave.
-QString RefusalMessage(const std::string& path, int refusal);
+// "File /path/name cannot be opened: " and the reason the ipuz reader gave; fileCaption: the File
+// menu's caption, plain.
+QString RefusalMessage(const QString& fileCaption, const std::string& path, int refusal);
 // The open dialog's filter: the crossword files, then ipuz files, then all files.
 std::string OpenFilter();
 // Opens an ipuz file as a new, unsaved crossword in authoring mode; a file it cannot hold is refused
 // with its reason and the crossword in work stays as it was.
-void OpenIpuz(const std::string& path);
+void OpenIpuz(frmForma& f, const std::string& path);
 
 // The print dialog: in the program the real one; a test installs a responder that sets up the printer
 // (for example to print into a PDF file) and answers true to print.

@@ -13,6 +13,7 @@
 #include "basics/Cp1251.h"
 #include "document/GridLimits.h"
 #include "document/KodKodirovkiM.h"
+#include "document/TextLimits.h"
 #include "grid/AnalizReshotkiM.h"
 #include "grid/WordPlace.h"
 
@@ -52,7 +53,7 @@ CellTable cellsOf(const KrossDocument& doc, bool withLetters) {
             const auto place = PlaceOf(doc, doc.SlotTable, n, d);
             if (!place) continue;
             t.number[t.at(place->X, place->Y)] = n;
-            const std::string answer = withLetters ? doc.ClueTexts.Get(n, 1, d) : std::string();
+            const std::string answer = withLetters ? doc.ClueTexts.Answer(n, d) : std::string();
             const bool fills = answer.size() == static_cast<size_t>(place->Length);
             for (int32_t i = 0; i < place->Length; ++i) {
                 const size_t k = t.at(place->Col(i), place->Row(i));
@@ -416,14 +417,15 @@ Refusal readInto(std::string_view bytes, KrossDocument& out) {
         }
 
     // The crossword: bare when the file gives neither clues nor solution letters.
-    doc.KrossName = optionalText(root, "title");
-    doc.KrossAuthor = optionalText(root, "author");
+    // Texts are cut to what the window shows, as the crossword file's reader cuts them.
+    doc.KrossName = TextLimits::Capped(optionalText(root, "title"));
+    doc.KrossAuthor = TextLimits::Capped(optionalText(root, "author"));
     doc.NoAnswers = clueList[0].empty() && clueList[1].empty() && !anyLetter ? 1 : 0;
     AnalizReshotkiM::ApplyWordTable(doc, std::move(words));
     if (doc.NoAnswers == 0) {
         for (int32_t d = 0; d <= 1; ++d)
             for (Clue& clue : clueList[d])
-                doc.ClueTexts.Set(clue.number, 0, d, std::move(clue.text));
+                doc.ClueTexts.SetClue(clue.number, d, std::string(TextLimits::Capped(clue.text)));
         for (int32_t n = 1; n <= doc.NumberCount; ++n)
             for (int32_t d = 0; d <= 1; ++d) {
                 const auto place = PlaceOf(doc, doc.SlotTable, n, d);
@@ -435,7 +437,7 @@ Refusal readInto(std::string_view bytes, KrossDocument& out) {
                     answer += ch;
                 }
                 if (answer.size() == static_cast<size_t>(place->Length))
-                    doc.ClueTexts.Set(n, 1, d, std::move(answer));
+                    doc.ClueTexts.SetAnswer(n, d, std::move(answer));
             }
     }
     KodKodirovkiM::BuildCodeTables(doc);
@@ -498,7 +500,7 @@ std::string Write(const KrossDocument& doc, bool withSolution) {
         for (int32_t n = 1; n <= doc.NumberCount; ++n)
             for (int32_t d = 0; d <= 1; ++d)
                 if (PlaceOf(doc, doc.SlotTable, n, d))
-                    lists[d].append(QJsonArray{n, fromCp(doc.ClueTexts.Get(n, 0, d))});
+                    lists[d].append(QJsonArray{n, fromCp(doc.ClueTexts.Clue(n, d))});
         root.insert(QLatin1String("clues"),
                     QJsonObject{{QLatin1String("Across"), lists[0]}, {QLatin1String("Down"), lists[1]}});
     }

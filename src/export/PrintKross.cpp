@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "app/SettingsFile.h"
-#include "app/UiText.h"
-#include "display/NewFontM.h"
+#include "display/NewFontMUi.h"
 #include "document/KrossDocument.h"
 #include "lang/LanguageFile.h"
+#include "widgets/UiText.h"
 
 namespace PrintKross {
 namespace {
@@ -113,8 +113,8 @@ Job MakeJob(const KrossDocument& doc, const InterfaceTexts& texts, const Setting
     job.Content = PrintLayout::MakeContent(doc, answersPage);
     if (doc.NoAnswers == 0 && !doc.KrossAuthor.empty())
         job.Content.AuthorLine = texts.LangAuthorWord + " " + doc.KrossAuthor;
-    job.Content.AcrossHeading = texts.Captions[67];
-    job.Content.DownHeading = texts.Captions[68];
+    job.Content.AcrossHeading = texts.Captions[static_cast<size_t>(LangIndex::AcrossHeading)];
+    job.Content.DownHeading = texts.Captions[static_cast<size_t>(LangIndex::DownHeading)];
     job.Content.AnswersHeading = Text(texts, 158);
     job.Grid = PrintLayout::MakePaperGrid(doc, settings.StyleIndex != 0, job.Content.AnswersPage);
     job.LetterFont = NewFontM::LetterFont(settings);

@@ -212,7 +212,7 @@ PaperGrid MakePaperGrid(const KrossDocument& doc, bool turned, bool withLetters)
             if (!place) continue;
             g.Numbers[at(place->X, place->Y)] = n;
             const std::string answer =
-                withLetters && doc.NoAnswers == 0 ? doc.ClueTexts.Get(n, 1, d) : std::string();
+                withLetters && doc.NoAnswers == 0 ? doc.ClueTexts.Answer(n, d) : std::string();
             const bool fills = answer.size() == static_cast<size_t>(place->Length);
             for (int32_t i = 0; i < place->Length; ++i) {
                 const size_t k = at(place->Col(i), place->Row(i));
@@ -239,10 +239,10 @@ Content MakeContent(const KrossDocument& doc, bool answersPage) {
         for (int32_t d = 0; d <= 1; ++d) {
             const auto place = PlaceOf(doc, doc.SlotTable, n, d);
             if (!place) continue;
-            c.Clues[d].push_back({n, doc.ClueTexts.Get(n, 0, d)});
+            c.Clues[d].push_back({n, doc.ClueTexts.Clue(n, d)});
             if (c.AnswersPage)
                 c.Answers[d].push_back(
-                    {n, CopyKrossM::AnswerItemText(doc.ClueTexts.Get(n, 1, d), place->Length)});
+                    {n, CopyKrossM::AnswerItemText(doc.ClueTexts.Answer(n, d), place->Length)});
         }
     return c;
 }

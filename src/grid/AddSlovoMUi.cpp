@@ -1,24 +1,23 @@
 #include "grid/AddSlovoMUi.h"
 
-#include "app/MsgBoxM.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
-#include "display/ShowSlovoM.h"
-#include "grid/EntryRules.h"
+#include "display/ShowSlovoMUi.h"
+#include "grid/AddSlovoM.h"
 #include "grid/FoundNoOtvetMUi.h"
-#include "grid/ShowVoprosOtvetM.h"
+#include "grid/ShowVoprosOtvetMUi.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/TextBox.h"
+#include "widgets/UiText.h"
 
 namespace AddSlovoM {
 
-void AddWord() {
-    frmForma* f = MainForm();
-    if (!f) return;
+void AddWord(frmForma& f) {
     auto& d = Doc();
     const int32_t n = d.CurNumber, dir = d.CurDirection;
-    const std::string answer = Cp1251::ToUpper(Cp(f->txtOtvet->text()));
-    const std::string clue = Cp(f->txtVoprosOtvet->text());
+    const std::string answer = Cp1251::ToUpper(Cp(f.AnswerBox().text()));
+    const std::string clue = Cp(f.ClueBox().text());
     const int32_t len = d.SlotTable.Get(n, 2, dir);
     if (static_cast<int64_t>(answer.size()) == len) {
         const StoreVerdict v = CheckStore(d, n, dir, answer);
@@ -28,25 +27,25 @@ void AddWord() {
                                      std::string(1, Cp1251::Char(v.Conflict.Crossing)) + ", " +
                                      std::string(1, Cp1251::Char(v.Conflict.Typed));
             MsgBoxM::Show(Q(text), MsgBoxM::Style::Critical);
-            f->txtOtvet->setSelection(v.Conflict.Index, 1);
+            f.AnswerBox().setSelection(v.Conflict.Index, 1);
             return;
         }
         StoreAnswer(d, n, dir, clue, answer);
-        f->txtOtvet->setText(QString());
-        ShowSlovoM::DrawWord(n, dir, CellColor);
+        f.AnswerBox().setText(QString());
+        ShowSlovoM::DrawWord(f, n, dir, CellColor);
     } else if (answer.empty()) {
         if (!RemoveAnswer(d, n, dir, clue)) return;
-        ShowSlovoM::DrawWord(n, dir, CellColor);
+        ShowSlovoM::DrawWord(f, n, dir, CellColor);
     } else {
         return; // a wrong length is ignored without a message
     }
-    f->txtVoprosOtvet->setText(QString());
+    f.ClueBox().setText(QString());
     d.CurDirection = 1 - dir;
-    if (d.SlotTable.Get(n, 2, 1 - dir) > 0 && d.ClueTexts.Get(n, 1, 1 - dir).empty()) {
-        ShowVoprosOtvetM::ShowClueAndAnswer();
+    if (d.SlotTable.Get(n, 2, 1 - dir) > 0 && d.ClueTexts.Answer(n, 1 - dir).empty()) {
+        ShowVoprosOtvetM::ShowClueAndAnswer(f);
         return;
     }
-    FoundNoOtvetM::FindUnanswered();
+    FoundNoOtvetM::FindUnanswered(f);
 }
 
 } // namespace AddSlovoM

@@ -80,7 +80,7 @@ void ApplyWordTable(KrossDocument& doc, WordTable t) {
     doc.SlotTable = std::move(t.SlotTable);
     doc.ClueTexts.Create3(doc.NumberCount);
     doc.SolvedWords.Redim(doc.NumberCount, 1);
-    doc.AppMode = 5 * doc.NoAnswers + 3;
+    doc.AppMode = AuthoringModeFor(doc.NoAnswers);
     doc.Modified = true;
 }
 

@@ -1,17 +1,18 @@
 #include "grid/AnalizReshotkiMUi.h"
 
-#include "app/DeystvieM.h"
-#include "app/MsgBoxM.h"
+#include "app/DeystvieMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
 #include "grid/AnalizReshotkiM.h"
 #include "grid/FoundNoOtvetMUi.h"
 #include "grid/LoadReshotkiMUi.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/TextBox.h"
+#include "widgets/UiText.h"
 
 namespace AnalizReshotkiM {
 
-void AnalyseGrid() {
+void AnalyseGrid(frmForma& f) {
     auto& d = Doc();
     WordTable t = FindWords(d);
     if (t.NumberCount == 0) {
@@ -19,23 +20,21 @@ void AnalyseGrid() {
         return;
     }
     ApplyWordTable(d, std::move(t));
-    ShowAnalysedGrid();
+    ShowAnalysedGrid(f);
 }
 
-void ShowAnalysedGrid() {
-    frmForma* f = MainForm();
+void ShowAnalysedGrid(frmForma& f) {
     auto& d = Doc();
-    LoadReshotkiM::LoadGrid();
-    DeystvieM::ApplyMode();
-    if (!f) return;
-    f->lblSlov->setText(DeystvieM::WordsCaption(d.WordCount));
+    LoadReshotkiM::LoadGrid(f);
+    DeystvieM::ApplyMode(f);
+    f.SetWordsCaption(DeystvieM::WordsCaption(d.WordCount));
     if (d.NoAnswers != 0) {
-        f->setWindowTitle(DeystvieM::BareGridCaption());
+        f.setWindowTitle(DeystvieM::BareGridCaption(f));
     } else {
-        f->setWindowTitle(DeystvieM::AuthoringCaption());
-        f->txtVoprosOtvet->setFocus();
-        f->lblVoprosOtvet->setText(Q(Lang().LangAuthorPrompt));
-        FoundNoOtvetM::FindUnanswered();
+        f.setWindowTitle(DeystvieM::AuthoringCaption(f));
+        f.ClueBox().setFocus();
+        f.SetPrompt(Q(Lang().LangAuthorPrompt));
+        FoundNoOtvetM::FindUnanswered(f);
     }
     d.Modified = true;
 }

@@ -6,7 +6,7 @@
 
 #include "basics/Cp1251.h"
 #include "basics/NumberText.h"
-#include "grid/EntryRules.h"
+#include "grid/AddSlovoM.h"
 #include "grid/WordPlace.h"
 
 namespace GridFill {
@@ -27,7 +27,7 @@ GridProblem ProblemOf(const KrossDocument& doc) {
             s.Y = place->Y;
             s.Length = place->Length;
             s.Direction = d;
-            if (answers) s.Answer = doc.ClueTexts.Get(n, 1, d);
+            if (answers) s.Answer = doc.ClueTexts.Answer(n, d);
             g.Problem.Slots.push_back(std::move(s));
             g.Words.emplace_back(n, d);
         }
@@ -46,7 +46,7 @@ std::vector<FilledWord> FilledWordsOf(const GridProblem& problem, const FillEngi
 bool EnterFill(KrossDocument& doc, const std::vector<FilledWord>& words) {
     if (doc.AppMode != Mode::Authoring || doc.NoAnswers != 0) return false;
     for (const FilledWord& w : words)
-        if (!doc.ClueTexts.Get(w.Number, 1, w.Direction).empty() ||
+        if (!doc.ClueTexts.Answer(w.Number, w.Direction).empty() ||
             AddSlovoM::CheckStore(doc, w.Number, w.Direction, w.Answer).Kind != AddSlovoM::StoreCheck::Ok)
             return false;
     const bool modified = doc.Modified;
@@ -60,7 +60,7 @@ bool EnterFill(KrossDocument& doc, const std::vector<FilledWord>& words) {
             return false;
         }
         // A clue the author already wrote for the word stays.
-        AddSlovoM::StoreAnswer(doc, w.Number, w.Direction, doc.ClueTexts.Get(w.Number, 0, w.Direction),
+        AddSlovoM::StoreAnswer(doc, w.Number, w.Direction, doc.ClueTexts.Clue(w.Number, w.Direction),
                                w.Answer);
     }
     return true;
@@ -69,7 +69,7 @@ bool EnterFill(KrossDocument& doc, const std::vector<FilledWord>& words) {
 void TakeBackFill(KrossDocument& doc, const std::vector<FilledWord>& words) {
     for (auto it = words.rbegin(); it != words.rend(); ++it)
         AddSlovoM::RemoveAnswer(doc, it->Number, it->Direction,
-                                doc.ClueTexts.Get(it->Number, 0, it->Direction));
+                                doc.ClueTexts.Clue(it->Number, it->Direction));
 }
 
 std::string OutcomeMessage(const InterfaceTexts& texts, const GridProblem& problem,

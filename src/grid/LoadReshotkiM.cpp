@@ -16,10 +16,10 @@ namespace {
 
 // The text whose letters word (n, d) shows, in reading order of the unturned grid.
 std::string shownText(const KrossDocument& doc, int32_t n, int32_t d) {
-    if (doc.AppMode == Mode::Authoring && doc.NoAnswers == 0) return doc.ClueTexts.Get(n, 1, d);
+    if (doc.AppMode == Mode::Authoring && doc.NoAnswers == 0) return doc.ClueTexts.Answer(n, d);
     if (doc.SolvedWords.Get(n, d) == 1) {
-        if (doc.AppMode == Mode::SolveBare) return doc.ClueTexts.Get(n, d);
-        if (doc.AppMode == Mode::Solve) return doc.ClueTexts.Get(n, 1, d);
+        if (doc.AppMode == Mode::SolveBare) return doc.ClueTexts.Word(n, d);
+        if (doc.AppMode == Mode::Solve) return doc.ClueTexts.Answer(n, d);
     }
     return {};
 }

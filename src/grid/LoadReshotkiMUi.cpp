@@ -4,23 +4,23 @@
 
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
-#include "display/ShowReshotkaM.h"
+#include "display/FieldWidget.h"
+#include "display/ShowReshotkaMUi.h"
+#include "grid/FieldGeometry.h"
 #include "grid/LoadReshotkiM.h"
 
 namespace LoadReshotkiM {
 
-void LoadGrid() {
-    frmForma* f = MainForm();
+void LoadGrid(frmForma& f) {
     auto& d = Doc();
     const int32_t cs = Opt().CellSize;
-    if (f) {
-        f->picPole->S.Clear();
-        f->picPole->S.Resize(cs * d.GridWidth + 10, cs * d.GridHeight + 10);
-        f->picPole->show();
-    }
+    f.FieldSurface().Clear();
+    f.FieldSurface().Resize(FieldGeometry::NumberedFieldSide(d.GridWidth, cs),
+                            FieldGeometry::NumberedFieldSide(d.GridHeight, cs));
+    f.Field().show();
     BuildLayers(d);
     QCoreApplication::processEvents();
-    ShowReshotkaM::RedrawGrid();
+    ShowReshotkaM::RedrawGrid(f);
 }
 
 } // namespace LoadReshotkiM

@@ -51,7 +51,7 @@ std::string krossTitle(const ModeCaptionFacts& facts) {
 }
 
 std::string bareTitle(const InterfaceTexts& t, const ModeCaptionFacts& facts) {
-    return krossTitle(facts) + " (" + StripMnemonic(t.LangText[4]) + ")";
+    return krossTitle(facts) + " (" + StripMnemonic(t.LangText[LangTextItem::NoAnswersWording]) + ")";
 }
 
 std::string authorTitle(const InterfaceTexts& t, const ModeCaptionFacts& facts) {

@@ -14,6 +14,7 @@
 // "&&" stands for a literal "&". Wherever such a caption is shown as plain text (a window caption, a
 // message, a file filter) the markers are removed with StripMnemonic.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -78,14 +79,71 @@ std::string_view BuiltInText(int32_t index);
 // was loaded); empty outside 76..ExtendedIndexLast.
 std::string Text(const InterfaceTexts& t, int32_t index);
 
-// Language-file indexes the logic refers to by name.
+// Language-file indexes of the captions, by what they caption. The rest of 48..74 have their own named
+// texts in InterfaceTexts.
 namespace LangIndex {
+constexpr int32_t HelpFile = 1;
+constexpr int32_t MsgTitle = 2;
 constexpr int32_t FileMenu = 3;
+constexpr int32_t FileOpenOtvet = 4;
+constexpr int32_t FileSave = 5;
+constexpr int32_t FileSaveAs = 6;
+constexpr int32_t FileExit = 7;
 constexpr int32_t KrossMenu = 8;
+constexpr int32_t KrossNew = 9;
+constexpr int32_t KrossOpen = 10;
+constexpr int32_t KrossChange = 11;
+constexpr int32_t GridReadyButton = 12; // kReshotkaGotova
+constexpr int32_t KrossAbout = 13;
+constexpr int32_t KrossFoundWord = 14;
+constexpr int32_t KrossDelOtwet = 15;
+constexpr int32_t KrossCopyWord = 16;
+constexpr int32_t OptionsMenu = 17;
+constexpr int32_t OptionsRazmerKF = 18;
+constexpr int32_t StyleClassic = 19; // OptionsStyle item 0
+constexpr int32_t StyleTurned = 20;  // OptionsStyle item 1
+constexpr int32_t HelpMenu = 21;
+constexpr int32_t HelpCallHelp = 22;
+constexpr int32_t HelpAbout = 24;
 constexpr int32_t FirstLangText = 25;
 constexpr int32_t LastLangText = 47;
+constexpr int32_t AnswerHeading = 53; // lblOtvet
 constexpr int32_t OtvDescription = 57;
+constexpr int32_t StatisticsHeading = 65; // lblStatistika
+constexpr int32_t SymmetryBox = 66;       // ChSimmetrija
+constexpr int32_t AcrossHeading = 67;     // lblGorizont
+constexpr int32_t DownHeading = 68;       // lblVertikal
+constexpr int32_t Coordinates = 69;       // lblKoordinaty
+constexpr int32_t ClearFieldButton = 73;  // kClearPole
+constexpr int32_t GridTooLargeMsg = 75;   // a new grid or cell size beyond what the field can hold
 } // namespace LangIndex
+
+// The elements of LangText (element k is language index 25 + k), by what they say.
+namespace LangTextItem {
+constexpr size_t NewKrossTitle = 0; // the new-crossword dialog
+constexpr size_t ColumnsLabel = 1;
+constexpr size_t RowsLabel = 2;
+constexpr size_t SizeHeading = 3;
+constexpr size_t NoAnswersWording = 4; // its check box; also in the captions of modes 4 and 8
+constexpr size_t CancelButton = 5;     // every dialog's Cancel
+constexpr size_t PasswordLabel = 6;    // the properties and the password dialogs
+constexpr size_t WrongPasswordMsg = 7;
+constexpr size_t AnswerMissingMsg = 8; // a crossword opened with an answer missing
+constexpr size_t WrongAnswerMsg = 9;
+constexpr size_t NameLabel = 10;
+constexpr size_t AuthorLabel = 11;
+constexpr size_t RepeatPasswordLabel = 12;
+constexpr size_t FoundWordsTitle = 13; // the word search
+constexpr size_t PatternLabel = 14;
+constexpr size_t FoundListLabel = 15;
+constexpr size_t PatternTooLongMsg = 16;
+constexpr size_t CellSizeLabel = 17; // the cell and font dialog
+constexpr size_t NumberSizeLabel = 18;
+constexpr size_t FontButton = 19;
+constexpr size_t PreviewLabel = 20;
+constexpr size_t LanguageTitle = 21; // the language dialog
+constexpr size_t LanguageListLabel = 22;
+} // namespace LangTextItem
 
 // Takes a loaded file into the texts: indexes 1..24 and 48..75 are replaced (a missing one becomes
 // empty); 25..47 replace only the LangText elements the file has; 76.. are the file's text or the

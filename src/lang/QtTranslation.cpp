@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
-#include "app/UiText.h"
+#include "widgets/UiText.h"
 
 namespace QtTranslation {
 namespace {

@@ -8,12 +8,13 @@
 #include <system_error>
 #include <vector>
 
-#include "app/DialogButtons.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
+#include "app/frmForma.h"
 #include "basics/TextFile.h"
 #include "lang/LanguageFile.h"
-#include "lang/LoadJazikM.h"
+#include "lang/LoadJazikMUi.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/UiText.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ std::vector<std::string> languageFiles(const std::string& folder) {
 
 } // namespace
 
-frmLang::frmLang(QWidget* parent) : QDialog(parent) {
+frmLang::frmLang(frmForma& owner) : QDialog(&owner), owner_(owner) {
     setObjectName("frmLang");
     setWindowTitle(QStringLiteral("Select of language"));
     Label1 = new QLabel(QStringLiteral("List:"), this);
@@ -59,6 +60,9 @@ frmLang::frmLang(QWidget* parent) : QDialog(parent) {
     DirT->setObjectName("DirT");
     Label1->setBuddy(DirT);
     Inform = new QLabel(this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Inform})
+        label->setTextFormat(Qt::PlainText);
     Inform->setObjectName("Inform");
     const DialogButtons okCancel = MakeDialogButtons(this, QStringLiteral("Cancel"), "OK", "NO");
     OK = okCancel.ok;
@@ -95,9 +99,9 @@ frmLang::frmLang(QWidget* parent) : QDialog(parent) {
     }
     if (o.LanguageFile.empty()) return;
     const auto& t = Lang();
-    setWindowTitle(Plain(Q(t.LangText[21])));
-    Label1->setText(Q(t.LangText[22]));
-    NO->setText(Q(t.LangText[5]));
+    setWindowTitle(Plain(Q(t.LangText[LangTextItem::LanguageTitle])));
+    Label1->setText(Q(t.LangText[LangTextItem::LanguageListLabel]));
+    NO->setText(Q(t.LangText[LangTextItem::CancelButton]));
 }
 
 int frmLang::SelectedRow() const {
@@ -118,7 +122,7 @@ void frmLang::DirT_DblClick() {
 
 void frmLang::OK_Click() {
     const int row = SelectedRow();
-    if (row >= 0 && File->item(row)) LoadJazikM::LoadLanguage(NativePath(File->item(row)->text()));
+    if (row >= 0 && File->item(row)) LoadJazikM::LoadLanguage(owner_, NativePath(File->item(row)->text()));
     accept();
 }
 

@@ -5,10 +5,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
+class frmForma;
+
 class frmLang : public QDialog {
     Q_OBJECT
   public:
-    explicit frmLang(QWidget* parent);
+    // A language chosen goes onto owner's captions.
+    explicit frmLang(frmForma& owner);
 
     QListWidget* File = nullptr; // the file names, one for each entry of DirT (not shown)
     QListWidget* DirT = nullptr; // the display names
@@ -24,4 +27,7 @@ class frmLang : public QDialog {
     void DirT_DblClick();
     void OK_Click();
     void NO_Click();
+
+  private:
+    frmForma& owner_;
 };

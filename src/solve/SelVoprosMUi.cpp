@@ -2,16 +2,17 @@
 
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
-#include "display/ShowVoprosM.h"
-#include "solve/SolveRules.h"
+#include "display/ShowVoprosMUi.h"
+#include "solve/SelVoprosM.h"
+#include "widgets/TextBox.h"
 
 namespace SelVoprosM {
 
-void SelectClue(int32_t n) {
+void SelectClue(frmForma& f, int32_t n) {
     const auto [a, d] = CluesForNumber(Doc(), n);
     if (a + d == 0) return;
-    ShowVoprosM::ShowCrossingClues(a, d);
-    if (MainForm()) MainForm()->txtOtvet->clear();
+    ShowVoprosM::ShowCrossingClues(f, a, d);
+    f.AnswerBox().clear();
 }
 
 } // namespace SelVoprosM

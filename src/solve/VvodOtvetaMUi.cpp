@@ -1,19 +1,18 @@
 #include "solve/VvodOtvetaMUi.h"
 
-#include "app/DeystvieM.h"
-#include "app/MsgBoxM.h"
+#include "app/DeystvieMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
-#include "display/ShowSlovoM.h"
-#include "solve/SolveRules.h"
+#include "display/ShowSlovoMUi.h"
+#include "solve/VvodOtvetaM.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/TextBox.h"
+#include "widgets/UiText.h"
 
 namespace VvodOtvetaM {
 
-void EnterAnswer(const QString& text) {
-    frmForma* f = MainForm();
-    if (!f) return;
+void EnterAnswer(frmForma& f, const QString& text) {
     auto& d = Doc();
     const int32_t n = d.CurNumber, dir = d.CurDirection;
     const std::string typed = Cp(text);
@@ -22,20 +21,20 @@ void EnterAnswer(const QString& text) {
                                 std::string(1, Cp1251::Char(clash->Crossing)) + ", " +
                                 std::string(1, Cp1251::Char(clash->Typed));
         MsgBoxM::Show(Q(msg), MsgBoxM::Style::Critical);
-        f->txtOtvet->setSelection(clash->Index, 1);
+        f.AnswerBox().setSelection(clash->Index, 1);
         return;
     }
     EnterWord(d, n, dir, typed);
-    f->txtOtvet->clear();
-    ShowSlovoM::DrawWord(n, dir, CellColor);
+    f.AnswerBox().clear();
+    ShowSlovoM::DrawWord(f, n, dir, CellColor);
     const int64_t left = int64_t{d.WordCount} - d.SolvedCount;
-    f->lblSlov->setText(DeystvieM::WordsCaption(left));
+    f.SetWordsCaption(DeystvieM::WordsCaption(left));
     if (left > 0) {
         if (const auto next = NextUnentered(d)) {
-            ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, CellColor);
+            ShowSlovoM::DrawWord(f, d.CurNumber, d.CurDirection, CellColor);
             d.CurNumber = next->first;
             d.CurDirection = next->second;
-            ShowSlovoM::DrawWord(d.CurNumber, d.CurDirection, SelectionColor);
+            ShowSlovoM::DrawWord(f, d.CurNumber, d.CurDirection, SelectionColor);
         }
     } else {
         MsgBoxM::Show(Q(Lang().LangSolvedMsg), MsgBoxM::Style::Information);

@@ -29,8 +29,8 @@ KrossDocument ring() {
     const char* clues[] = {"Мурлыка", "Морской великан", "Электричество", "Ток «в сети»"};
     for (size_t i = 0; i < 4; ++i) {
         const int n = words[i][0][0] - '0', d = words[i][1][0] - '0';
-        doc.ClueTexts.Set(n, 0, d, cp(clues[i]));
-        doc.ClueTexts.Set(n, 1, d, cp(words[i][2]));
+        doc.ClueTexts.SetClue(n, d, cp(clues[i]));
+        doc.ClueTexts.SetAnswer(n, d, cp(words[i][2]));
     }
     return doc;
 }
@@ -62,7 +62,7 @@ KrossDocument readKrw(const std::string& bytes) {
     return doc;
 }
 
-TEST(IpuzWrite, HoldsGridNumbersSolutionCluesTitleAndAuthor) {
+TEST(IpuzFormatTest, IpuzWriteHoldsGridNumbersSolutionCluesTitleAndAuthor) {
     const QJsonObject o = json(IpuzFormat::Write(ring(), true));
     EXPECT_EQ(o["version"].toString(), "http://ipuz.org/v2");
     EXPECT_EQ(o["kind"].toArray(), QJsonArray{"http://ipuz.org/crossword#1"});
@@ -76,7 +76,7 @@ TEST(IpuzWrite, HoldsGridNumbersSolutionCluesTitleAndAuthor) {
     EXPECT_EQ(text(o["clues"].toObject()["Down"]), R"([[[1,"Морской великан"],[2,"Электричество"]]])");
 }
 
-TEST(IpuzWrite, LeavesOutWhatMayNotOrCannotBeShown) {
+TEST(IpuzFormatTest, IpuzWriteLeavesOutWhatMayNotOrCannotBeShown) {
     // Answers withheld: no solution, the clues stay.
     QJsonObject o = json(IpuzFormat::Write(ring(), false));
     EXPECT_FALSE(o.contains("solution"));
@@ -84,8 +84,8 @@ TEST(IpuzWrite, LeavesOutWhatMayNotOrCannotBeShown) {
 
     // A word without an answer: its cells no other answer fills are null.
     KrossDocument partial = ring();
-    partial.ClueTexts.Set(3, 1, 0, "");
-    partial.ClueTexts.Set(1, 1, 1, "");
+    partial.ClueTexts.SetAnswer(3, 0, "");
+    partial.ClueTexts.SetAnswer(1, 1, "");
     o = json(IpuzFormat::Write(partial, true));
     EXPECT_EQ(text(o["solution"]), R"([[["К","О","Т"],[null,"#","О"],[null,null,"К"]]])");
 
@@ -99,7 +99,7 @@ TEST(IpuzWrite, LeavesOutWhatMayNotOrCannotBeShown) {
     EXPECT_EQ(text(o["puzzle"]), R"([[[1,0,2],[0,"#",0],[3,0,0]]])");
 }
 
-TEST(IpuzRoundTrip, CrosswordFileComesBackByteForByte) {
+TEST(IpuzFormatTest, IpuzRoundTripCrosswordFileComesBackByteForByte) {
     // With answers and no password, and without answers: the same file bytes.
     for (const char* name : {"Первый.krw", "First.krw", "Сетка.krw"}) {
         SCOPED_TRACE(name);
@@ -112,7 +112,7 @@ TEST(IpuzRoundTrip, CrosswordFileComesBackByteForByte) {
     }
 }
 
-TEST(IpuzRoundTrip, ProtectedCrosswordLosesOnlyItsPassword) {
+TEST(IpuzFormatTest, IpuzRoundTripProtectedCrosswordLosesOnlyItsPassword) {
     const std::string krw = sample("Зверинец.krw");
     const KrossDocument protectedDoc = readKrw(krw);
     ASSERT_FALSE(protectedDoc.EditPassword.empty());
@@ -124,7 +124,7 @@ TEST(IpuzRoundTrip, ProtectedCrosswordLosesOnlyItsPassword) {
     EXPECT_EQ(SaveKrossM::KrossFileText(back), SaveKrossM::KrossFileText(expected));
 }
 
-TEST(IpuzRead, MakesAnUnsavedCrosswordToAuthor) {
+TEST(IpuzFormatTest, IpuzReadMakesAnUnsavedCrosswordToAuthor) {
     KrossDocument doc;
     doc.KrossFile = "/old/file.krw";
     doc.EditPassword = "old";
@@ -139,14 +139,14 @@ TEST(IpuzRead, MakesAnUnsavedCrosswordToAuthor) {
     EXPECT_EQ(doc.CodeTable, KodKodirovkiM::MakeCodeTables(doc.KrossName).Code);
     EXPECT_EQ(doc.NumberCount, 3);
     EXPECT_EQ(doc.WordCount, 4);
-    EXPECT_EQ(doc.ClueTexts.Get(2, 1, 1), cp("ТОК"));
-    EXPECT_EQ(doc.ClueTexts.Get(3, 0, 0), cp("Ток «в сети»"));
+    EXPECT_EQ(doc.ClueTexts.Answer(2, 1), cp("ТОК"));
+    EXPECT_EQ(doc.ClueTexts.Clue(3, 0), cp("Ток «в сети»"));
 
     // Without solution letters but with clues it is still a crossword with answers to fill in; without
     // both it is a bare grid.
     ASSERT_EQ(IpuzFormat::Read(IpuzFormat::Write(ring(), false), doc), Refusal::None);
     EXPECT_EQ(doc.NoAnswers, 0);
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 0), "");
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 0), "");
     const std::string bare = R"({"version":"http://ipuz.org/v2","kind":["http://ipuz.org/crossword#1"],
         "dimensions":{"width":3,"height":3},"puzzle":[[1,0,2],[0,"#",0],[3,0,0]]})";
     ASSERT_EQ(IpuzFormat::Read(bare, doc), Refusal::None);
@@ -155,7 +155,7 @@ TEST(IpuzRead, MakesAnUnsavedCrosswordToAuthor) {
 }
 
 // Files as other tools write them: the same crossword in other spellings of the format.
-TEST(IpuzRead, AcceptsTheFormatsVariants) {
+TEST(IpuzFormatTest, IpuzReadAcceptsTheFormatsVariants) {
     struct Case {
         const char* what;
         std::string text;
@@ -191,14 +191,14 @@ TEST(IpuzRead, AcceptsTheFormatsVariants) {
         SCOPED_TRACE(c.what);
         KrossDocument doc;
         ASSERT_EQ(IpuzFormat::Read(c.text, doc), Refusal::None);
-        EXPECT_EQ(doc.ClueTexts.Get(1, 1, 0), cp("КОТ"));
-        EXPECT_EQ(doc.ClueTexts.Get(1, 1, 1), cp("КИТ"));
-        EXPECT_EQ(doc.ClueTexts.Get(3, 0, 0), "a3");
-        EXPECT_EQ(doc.ClueTexts.Get(2, 0, 1), "d2");
+        EXPECT_EQ(doc.ClueTexts.Answer(1, 0), cp("КОТ"));
+        EXPECT_EQ(doc.ClueTexts.Answer(1, 1), cp("КИТ"));
+        EXPECT_EQ(doc.ClueTexts.Clue(3, 0), "a3");
+        EXPECT_EQ(doc.ClueTexts.Clue(2, 1), "d2");
     }
 }
 
-TEST(IpuzRead, TextsBecomeOneLineAndUnknownLettersLeaveAnswersOpen) {
+TEST(IpuzFormatTest, IpuzReadTextsBecomeOneLineAndUnknownLettersLeaveAnswersOpen) {
     const std::string text = R"({"kind":["http://ipuz.org/crossword#1"],"title":"Two\nlines",
         "dimensions":{"width":3,"height":3},"puzzle":[[1,0,2],[0,"#",0],[3,0,0]],
         "solution":[["К",null,"Т"],["И","#","О"],["Т"," ",""]],
@@ -206,15 +206,15 @@ TEST(IpuzRead, TextsBecomeOneLineAndUnknownLettersLeaveAnswersOpen) {
     KrossDocument doc;
     ASSERT_EQ(IpuzFormat::Read(text, doc), Refusal::None);
     EXPECT_EQ(doc.KrossName, "Two lines");
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0, 0), "tab here");
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 0), "");        // its middle letter is not known
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 1), cp("КИТ")); // fully known
-    EXPECT_EQ(doc.ClueTexts.Get(3, 1, 0), "");
-    EXPECT_EQ(doc.ClueTexts.Get(2, 0, 1), ""); // no clue given
+    EXPECT_EQ(doc.ClueTexts.Clue(1, 0), "tab here");
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 0), "");        // its middle letter is not known
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 1), cp("КИТ")); // fully known
+    EXPECT_EQ(doc.ClueTexts.Answer(3, 0), "");
+    EXPECT_EQ(doc.ClueTexts.Clue(2, 1), ""); // no clue given
 }
 
 // Files the reader refuses, each with its reason. The grid is the ring above unless the case changes it.
-TEST(IpuzRead, RefusesWhatItCannotHoldWithItsReason) {
+TEST(IpuzFormatTest, IpuzReadRefusesWhatItCannotHoldWithItsReason) {
     const std::string kind = R"("kind":["http://ipuz.org/crossword#1"],)";
     const std::string dims = R"("dimensions":{"width":3,"height":3},)";
     const std::string grid = R"("puzzle":[[1,0,2],[0,"#",0],[3,0,0]])";
@@ -303,7 +303,7 @@ TEST(IpuzRead, RefusesWhatItCannotHoldWithItsReason) {
 }
 
 // Inputs made to exhaust the reader: nesting, the number of JSON containers, the file's size.
-TEST(IpuzRead, RefusesHostileSizesBeforeBuildingAnything) {
+TEST(IpuzFormatTest, IpuzReadRefusesHostileSizesBeforeBuildingAnything) {
     KrossDocument doc;
     const std::string deep = std::string(5000, '[') + std::string(5000, ']');
     EXPECT_EQ(IpuzFormat::Read(deep, doc), Refusal::NotIpuz);

@@ -47,7 +47,7 @@ std::vector<Word> wordsOf(const AnalizReshotkiM::WordTable& t) {
     return words;
 }
 
-TEST(FindWords, NumbersWordsInReadingOrder) {
+TEST(AnalizReshotkiTest, FindWordsNumbersWordsInReadingOrder) {
     struct Case {
         const char* name;
         std::vector<std::string> rows;
@@ -87,7 +87,7 @@ TEST(FindWords, NumbersWordsInReadingOrder) {
     }
 }
 
-TEST(FindWords, GridsWithoutWordsGiveNoNumbers) {
+TEST(AnalizReshotkiTest, FindWordsGridsWithoutWordsGiveNoNumbers) {
     const std::vector<std::vector<std::string>> grids = {{"###", "###"}, {".#.", "#.#", ".#."}, {"."},
                                                          {"#"},          {".#", "#."},          {}};
     for (const auto& rows : grids) {
@@ -158,7 +158,7 @@ void expectSameAsBruteForce(const std::vector<std::string>& rows) {
     EXPECT_TRUE(fast.SlotTable == slow.SlotTable);
 }
 
-TEST(FindWords, FifteenByFifteenAgreesWithBruteForce) {
+TEST(AnalizReshotkiTest, FindWordsFifteenByFifteenAgreesWithBruteForce) {
     const std::vector<std::string> rows = {
         "....#.....#....", "....#.....#....", "...............", "...#....#......", "###...#...#....",
         "......#....#...", "....#...#......", "...#.......#...", "......#...#....", "...#....#......",
@@ -169,7 +169,7 @@ TEST(FindWords, FifteenByFifteenAgreesWithBruteForce) {
     expectSameAsBruteForce(rows);
 }
 
-TEST(FindWords, RandomGridsAgreeWithBruteForce) {
+TEST(AnalizReshotkiTest, FindWordsRandomGridsAgreeWithBruteForce) {
     std::mt19937 rng(20240611);
     for (int round = 0; round < 300; ++round) {
         const int w = 1 + static_cast<int>(rng() % 13), h = 1 + static_cast<int>(rng() % 13);
@@ -183,12 +183,12 @@ TEST(FindWords, RandomGridsAgreeWithBruteForce) {
     }
 }
 
-TEST(ApplyWordTable, ReplacesTheWordsAndEntersAuthoring) {
+TEST(AnalizReshotkiTest, ApplyWordTableReplacesTheWordsAndEntersAuthoring) {
     for (int32_t noAnswers : {0, 1}) {
         KrossDocument doc = Drawn({"...", "..."});
         doc.NoAnswers = noAnswers;
         doc.ClueTexts.Create3(9);
-        doc.ClueTexts.Set(2, 1, 0, "OLD");
+        doc.ClueTexts.SetAnswer(2, 0, "OLD");
         doc.SolvedWords.Redim(9, 1);
         doc.SolvedWords(1, 0) = 1;
         doc.Modified = false;
@@ -201,7 +201,7 @@ TEST(ApplyWordTable, ReplacesTheWordsAndEntersAuthoring) {
         EXPECT_TRUE(doc.SlotTable == slots);
         EXPECT_FALSE(doc.ClueTexts.TwoDimensional());
         EXPECT_EQ(doc.ClueTexts.NumberUbound(), 4);
-        EXPECT_EQ(doc.ClueTexts.Get(2, 1, 0), "");
+        EXPECT_EQ(doc.ClueTexts.Answer(2, 0), "");
         EXPECT_EQ(doc.SolvedWords.Ubound0(), 4);
         EXPECT_EQ(doc.SolvedWords.Ubound1(), 1);
         EXPECT_EQ(doc.SolvedWords.Get(1, 0), 0);

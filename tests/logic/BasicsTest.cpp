@@ -13,7 +13,7 @@ std::string cp(std::string_view utf8) {
     return *Cp1251::FromUtf8(utf8);
 }
 
-TEST(Cp1251, EveryByteRoundTripsThroughUnicode) {
+TEST(BasicsTest, Cp1251EveryByteRoundTripsThroughUnicode) {
     for (int c = 0; c < 256; ++c) {
         auto u = Cp1251::ToUnicode(static_cast<unsigned char>(c));
         auto back = Cp1251::FromUnicode(u);
@@ -22,7 +22,7 @@ TEST(Cp1251, EveryByteRoundTripsThroughUnicode) {
     }
 }
 
-TEST(Cp1251, KnownCodes) {
+TEST(BasicsTest, Cp1251KnownCodes) {
     struct Case {
         const char* utf8;
         int code;
@@ -37,14 +37,14 @@ TEST(Cp1251, KnownCodes) {
     }
 }
 
-TEST(Cp1251, CharactersOutsideTheCodePageAreRefused) {
+TEST(BasicsTest, Cp1251CharactersOutsideTheCodePageAreRefused) {
     EXPECT_FALSE(Cp1251::FromUtf8("日本").has_value());
     EXPECT_FALSE(Cp1251::FromUtf8("ß").has_value());
     EXPECT_FALSE(Cp1251::FromUtf8("\xC3").has_value()); // cut UTF-8
     EXPECT_EQ(Cp1251::FromUtf8Lossy("aßb"), "a?b");
 }
 
-TEST(Cp1251, CaseFolding) {
+TEST(BasicsTest, Cp1251CaseFolding) {
     struct Case {
         const char* lower;
         const char* upper;
@@ -61,7 +61,7 @@ TEST(Cp1251, CaseFolding) {
     EXPECT_EQ(Cp1251::ToUpper(cp("µ")), cp("µ"));
 }
 
-TEST(NumberText, LeadingValue) {
+TEST(BasicsTest, NumberTextLeadingValue) {
     struct Case {
         const char* text;
         double value;
@@ -76,7 +76,7 @@ TEST(NumberText, LeadingValue) {
         EXPECT_DOUBLE_EQ(NumberText::LeadingValue(c.text), c.value) << c.text;
 }
 
-TEST(NumberText, RoundingToInt32) {
+TEST(BasicsTest, NumberTextRoundingToInt32) {
     struct Case {
         const char* text;
         std::optional<int32_t> value;
@@ -101,7 +101,7 @@ TEST(NumberText, RoundingToInt32) {
     EXPECT_EQ(NumberText::RoundToInt32(std::nan("")), std::nullopt);
 }
 
-TEST(NumberText, HasLeadingNumber) {
+TEST(BasicsTest, NumberTextHasLeadingNumber) {
     EXPECT_TRUE(NumberText::HasLeadingNumber("0"));
     EXPECT_TRUE(NumberText::HasLeadingNumber(" -3"));
     EXPECT_FALSE(NumberText::HasLeadingNumber("кот"));
@@ -109,7 +109,7 @@ TEST(NumberText, HasLeadingNumber) {
     EXPECT_FALSE(NumberText::HasLeadingNumber(""));
 }
 
-TEST(NumberText, NumberLines) {
+TEST(BasicsTest, NumberTextNumberLines) {
     EXPECT_EQ(NumberText::NumberLine(20), " 20 ");
     EXPECT_EQ(NumberText::NumberLine(0), " 0 ");
     EXPECT_EQ(NumberText::NumberLine(-3), "-3 ");
@@ -118,7 +118,7 @@ TEST(NumberText, NumberLines) {
     EXPECT_EQ(NumberText::Plain(7), "7");
 }
 
-TEST(Arrays, InclusiveBoundsAndSafeAccess) {
+TEST(BasicsTest, ArraysInclusiveBoundsAndSafeAccess) {
     Array3<int32_t> a(4, 2, 1);
     EXPECT_EQ(a.Ubound0(), 4);
     EXPECT_EQ(a.Ubound1(), 2);
@@ -143,7 +143,7 @@ TEST(Arrays, InclusiveBoundsAndSafeAccess) {
     EXPECT_TRUE(empty.Empty());
 }
 
-TEST(TextFile, SplitLines) {
+TEST(BasicsTest, TextFileSplitLines) {
     auto lines = TextFile::SplitLines("a\r\nb\nc\rd\r\n\r\ne");
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "a");
@@ -156,7 +156,7 @@ TEST(TextFile, SplitLines) {
     EXPECT_EQ(TextFile::SplitLines("x\r\n").size(), 1u);
 }
 
-TEST(TextFile, DelimitedFields) {
+TEST(BasicsTest, TextFileDelimitedFields) {
     TextFile::FieldReader r("6.5\r\n\"Arial, Bold\",x\r\n  plain text , more\r\n 20 \r\n\r\nTrue");
     std::string f;
     ASSERT_TRUE(r.Text(f));

@@ -26,8 +26,8 @@ KrossDocument makeKross(int32_t numberCount, std::initializer_list<Word> words) 
     doc.ClueTexts.Create3(numberCount);
     for (const auto& w : words) {
         doc.SlotTable(w.n, Slot::Length, w.d) = w.length;
-        doc.ClueTexts.Set(w.n, 0, w.d, cp(w.clue));
-        doc.ClueTexts.Set(w.n, 1, w.d, cp(w.answer));
+        doc.ClueTexts.SetClue(w.n, w.d, cp(w.clue));
+        doc.ClueTexts.SetAnswer(w.n, w.d, cp(w.answer));
     }
     return doc;
 }
@@ -46,7 +46,7 @@ CopyKrossM::PageInput russianPage(const KrossDocument& doc) {
 // The page of a small crossword, compared byte for byte with a page checked by hand: both lists in both
 // directions, numbers without a word in a direction left out, " 7. " prefixes, answers with the first
 // letter kept and the rest in lower case (Ё included), a word without an answer yet, an escaped clue.
-TEST(CopyKrossPage, SmallCrosswordMatchesGoldenPage) {
+TEST(CopyKrossMTest, CopyKrossPageSmallCrosswordMatchesGoldenPage) {
     KrossDocument doc = makeKross(7, {
                                          {1, 0, 5, "Домашнее животное", "КОШКА"},
                                          {1, 1, 4, "Часть дерева", "КОРА"},
@@ -70,7 +70,7 @@ TEST(CopyKrossPage, SmallCrosswordMatchesGoldenPage) {
 
 // Whatever the author typed stays text: it can neither end the title nor start a script, and quotes
 // cannot leave an attribute.
-TEST(CopyKrossPage, InsertedTextsAreEscaped) {
+TEST(CopyKrossMTest, CopyKrossPageInsertedTextsAreEscaped) {
     KrossDocument doc = makeKross(
         1, {{1, 0, 3, "<script>alert('x')</script>", "A&B"}, {1, 1, 2, "Say \"hi\" </title>", "<B"}});
     doc.KrossName = "</title><script>x()</script>";
@@ -107,7 +107,7 @@ TEST(CopyKrossPage, InsertedTextsAreEscaped) {
         EXPECT_NE(page.find(expected), std::string::npos) << expected << "\nin\n" << page;
 }
 
-TEST(CopyKrossPage, PageIsOneLineEvenWhenATextHoldsALineBreak) {
+TEST(CopyKrossMTest, CopyKrossPagePageIsOneLineEvenWhenATextHoldsALineBreak) {
     KrossDocument doc = makeKross(1, {{1, 0, 2, "two\r\nlines", "AB"}});
     doc.KrossName = "n\ra\nme";
     const std::string page = CopyKrossM::PageText(russianPage(doc));
@@ -117,7 +117,7 @@ TEST(CopyKrossPage, PageIsOneLineEvenWhenATextHoldsALineBreak) {
     EXPECT_NE(page.find(" 1. two  lines"), std::string::npos);
 }
 
-TEST(CopyKrossPage, EmptyCrosswordHasHeadingsOnly) {
+TEST(CopyKrossMTest, CopyKrossPageEmptyCrosswordHasHeadingsOnly) {
     const KrossDocument doc = makeKross(0, {});
     const std::string page = CopyKrossM::PageText(russianPage(doc));
     EXPECT_NE(
@@ -126,7 +126,7 @@ TEST(CopyKrossPage, EmptyCrosswordHasHeadingsOnly) {
     EXPECT_NE(page.find("</b> </body></html>\r\n"), std::string::npos);
 }
 
-TEST(CopyKrossPage, AnswerItemText) {
+TEST(CopyKrossMTest, CopyKrossPageAnswerItemText) {
     struct Case {
         const char* answer; // UTF-8
         int32_t length;
@@ -143,7 +143,7 @@ TEST(CopyKrossPage, AnswerItemText) {
             << c.answer << " / " << c.length;
 }
 
-TEST(CopyKrossPage, PictureReference) {
+TEST(CopyKrossMTest, CopyKrossPagePictureReference) {
     struct Case {
         std::string name; // native UTF-8
         std::string expected;
@@ -161,7 +161,7 @@ TEST(CopyKrossPage, PictureReference) {
         EXPECT_EQ(CopyKrossM::PictureReference(c.name), c.expected) << c.name;
 }
 
-TEST(CopyKrossPaths, DerivePaths) {
+TEST(CopyKrossMTest, CopyKrossPathsDerivePaths) {
     struct Case {
         const char* chosen;
         const char* page;
@@ -187,7 +187,7 @@ TEST(CopyKrossPaths, DerivePaths) {
     }
 }
 
-TEST(CopyKrossPaths, PictureNamesHaveNoFolder) {
+TEST(CopyKrossMTest, CopyKrossPathsPictureNamesHaveNoFolder) {
     struct Case {
         const char* chosen;
         const char* emptyName;
@@ -205,7 +205,7 @@ TEST(CopyKrossPaths, PictureNamesHaveNoFolder) {
     }
 }
 
-TEST(CopyKrossPaths, DefaultFileName) {
+TEST(CopyKrossMTest, CopyKrossPathsDefaultFileName) {
     struct Case {
         const char* krossFile;
         const char* expected;
@@ -223,7 +223,7 @@ TEST(CopyKrossPaths, DefaultFileName) {
         EXPECT_EQ(CopyKrossM::DefaultFileName(c.krossFile), c.expected) << c.krossFile;
 }
 
-TEST(CopyKrossPaths, DialogFilterIsNulSeparatedPairs) {
+TEST(CopyKrossMTest, CopyKrossPathsDialogFilterIsNulSeparatedPairs) {
     const std::string f = CopyKrossM::DialogFilter();
     EXPECT_EQ(f, std::string("HTML Document (*.htm; *.html)") + '\0' + "*.htm;*.html" + '\0' +
                      "All Files (*.*)" + '\0' + "*.*");

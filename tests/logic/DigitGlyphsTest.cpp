@@ -22,7 +22,7 @@ std::string asciiArt(int32_t size) {
     return out.str();
 }
 
-TEST(DigitGlyphs, SmallDigitsAreTheFiveBySevenFace) {
+TEST(DigitGlyphsTest, SmallDigitsAreTheFiveBySevenFace) {
     const char* const table[10][7] = {
         {".###.", "#...#", "#..##", "#.#.#", "##..#", "#...#", ".###."},
         {"..#..", ".##..", "..#..", "..#..", "..#..", "..#..", ".###."},
@@ -47,7 +47,7 @@ TEST(DigitGlyphs, SmallDigitsAreTheFiveBySevenFace) {
     }
 }
 
-TEST(DigitGlyphs, LargeDigitsAreWellFormed) {
+TEST(DigitGlyphsTest, LargeDigitsAreWellFormed) {
     for (int32_t size : {2, 3}) {
         const int32_t w = DigitGlyphs::GlyphWidth(size), h = DigitGlyphs::GlyphHeight(size);
         for (int32_t d = 0; d < 10; ++d) {
@@ -72,7 +72,7 @@ TEST(DigitGlyphs, LargeDigitsAreWellFormed) {
     }
 }
 
-TEST(DigitGlyphs, StripSizes) {
+TEST(DigitGlyphsTest, StripSizes) {
     struct Case {
         int32_t size, width, height, glyphWidth;
     } cases[] = {{1, 100, 7, 5}, {2, 200, 14, 10}, {3, 300, 17, 15}};
@@ -91,7 +91,7 @@ TEST(DigitGlyphs, StripSizes) {
 }
 
 // Glyph g of the strip is digit g mod 10; the first ten on white, the second ten on yellow, ink black.
-TEST(DigitGlyphs, StripHoldsEveryDigitOnWhiteThenOnYellow) {
+TEST(DigitGlyphsTest, StripHoldsEveryDigitOnWhiteThenOnYellow) {
     for (int32_t size = 1; size <= 3; ++size) {
         const auto strip = DigitGlyphs::BuildStrip(size);
         const int32_t gw = DigitGlyphs::GlyphWidth(size);

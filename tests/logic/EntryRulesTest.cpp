@@ -5,7 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "grid/EntryRules.h"
+#include "grid/AddSlovoM.h"
+#include "grid/FoundNoOtvetM.h"
 #include "logic/GridFixture.h"
 
 namespace {
@@ -26,7 +27,7 @@ int32_t code(std::string_view utf8Letter) {
     return Cp1251::Code(Cp(utf8Letter)[0]);
 }
 
-TEST(FirstUnanswered, AcrossBeforeDownLowestNumberFirst) {
+TEST(EntryRulesTest, FirstUnansweredAcrossBeforeDownLowestNumberFirst) {
     struct Case {
         std::vector<Word> answered;
         std::optional<Word> first;
@@ -41,25 +42,25 @@ TEST(FirstUnanswered, AcrossBeforeDownLowestNumberFirst) {
     for (const auto& c : cases) {
         KrossDocument doc = threeByTwo();
         for (auto [n, d] : c.answered)
-            doc.ClueTexts.Set(n, 1, d, "XY");
+            doc.ClueTexts.SetAnswer(n, d, "XY");
         EXPECT_EQ(FoundNoOtvetM::FirstUnanswered(doc), c.first) << c.answered.size() << " answered";
     }
 }
 
-TEST(CheckStore, LowerCaseAnswerIsStoredUpperCase) {
+TEST(EntryRulesTest, CheckStoreLowerCaseAnswerIsStoredUpperCase) {
     KrossDocument doc = threeByTwo();
     doc.Modified = false;
     ASSERT_EQ(AddSlovoM::CheckStore(doc, 1, 0, Cp("кот")).Kind, StoreCheck::Ok);
     AddSlovoM::StoreAnswer(doc, 1, 0, Cp("Домашний зверь"), Cp("кот"));
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 0), Cp("КОТ"));
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0, 0), Cp("Домашний зверь"));
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 0), Cp("КОТ"));
+    EXPECT_EQ(doc.ClueTexts.Clue(1, 0), Cp("Домашний зверь"));
     EXPECT_EQ(LettersAcross(doc, 0, 0, 3), "КОТ");
     EXPECT_EQ(doc.GridLayers(2, 0, Layer::AcrossLetter), code("Т"));
     EXPECT_EQ(doc.GridLayers(2, 0, Layer::DownLetter), 0);
     EXPECT_TRUE(doc.Modified);
 }
 
-TEST(CheckStore, CrossingLettersSpacesAndLength) {
+TEST(EntryRulesTest, CheckStoreCrossingLettersSpacesAndLength) {
     KrossDocument doc = threeByTwo();
     AddSlovoM::StoreAnswer(doc, 4, 0, "", Cp("ЕБЖ")); // 1 and 2 down now show Е and Б in their second cells
     struct Case {
@@ -99,7 +100,7 @@ TEST(CheckStore, CrossingLettersSpacesAndLength) {
     EXPECT_EQ(v.Conflict, (LetterConflict{0, 'B', 'X'}));
 }
 
-TEST(StoreAnswer, RefusedAnswerChangesNothing) {
+TEST(EntryRulesTest, StoreAnswerRefusedAnswerChangesNothing) {
     KrossDocument doc = threeByTwo();
     AddSlovoM::StoreAnswer(doc, 4, 0, "clue", "ABA");
     doc.Modified = false;
@@ -112,7 +113,7 @@ TEST(StoreAnswer, RefusedAnswerChangesNothing) {
     EXPECT_FALSE(doc.Modified);
 }
 
-TEST(RemoveAnswer, CrossingLettersStayOtherCellsEmpty) {
+TEST(EntryRulesTest, RemoveAnswerCrossingLettersStayOtherCellsEmpty) {
     KrossDocument doc = threeByTwo();
     AddSlovoM::StoreAnswer(doc, 1, 0, "a", "CAT");
     AddSlovoM::StoreAnswer(doc, 2, 1, "b", "AX");
@@ -123,8 +124,8 @@ TEST(RemoveAnswer, CrossingLettersStayOtherCellsEmpty) {
     for (int32_t c = 0; c < 3; ++c)
         EXPECT_EQ(doc.GridLayers(c, 0, Layer::AcrossLetter), 0);
     EXPECT_EQ(doc.GridLayers(1, 0, Layer::DownLetter), 'A');
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 0), "");
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0, 0), "new clue");
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 0), "");
+    EXPECT_EQ(doc.ClueTexts.Clue(1, 0), "new clue");
     EXPECT_FALSE(doc.Modified);
     // The down word can now take a different first letter only if nothing else crosses it.
     EXPECT_EQ(AddSlovoM::CheckStore(doc, 1, 1, "QZ").Kind, StoreCheck::Ok);
@@ -135,7 +136,7 @@ TEST(RemoveAnswer, CrossingLettersStayOtherCellsEmpty) {
     EXPECT_TRUE(doc.GridLayers == before.GridLayers);
 }
 
-TEST(NextAfterEntry, OtherDirectionOfTheSameNumberFirst) {
+TEST(EntryRulesTest, NextAfterEntryOtherDirectionOfTheSameNumberFirst) {
     KrossDocument doc = threeByTwo();
     AddSlovoM::StoreAnswer(doc, 1, 0, "", "CAT");
     EXPECT_EQ(AddSlovoM::NextAfterEntry(doc, 1, 0), (Word{1, 1}));

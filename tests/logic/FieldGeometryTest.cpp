@@ -11,7 +11,7 @@ namespace {
 using Cell = std::pair<int32_t, int32_t>;
 using Cells = std::vector<Cell>;
 
-TEST(PointToCell, MarginRoundingAndGridEnd) {
+TEST(FieldGeometryTest, PointToCellMarginRoundingAndGridEnd) {
     struct Case {
         double x, y;
         int32_t cellSize, w, h;
@@ -35,7 +35,7 @@ TEST(PointToCell, MarginRoundingAndGridEnd) {
     }
 }
 
-TEST(SymmetryCells, MirrorAndTransposedImagesInOrder) {
+TEST(FieldGeometryTest, SymmetryCellsMirrorAndTransposedImagesInOrder) {
     struct Case {
         int32_t c, r, w, h;
         bool symmetric;
@@ -56,7 +56,7 @@ TEST(SymmetryCells, MirrorAndTransposedImagesInOrder) {
     }
 }
 
-TEST(SymmetryCells, NoClickReachesOutsideTheGrid) {
+TEST(FieldGeometryTest, SymmetryCellsNoClickReachesOutsideTheGrid) {
     for (auto [w, h] : {Cell{10, 5}, Cell{5, 10}, Cell{7, 7}, Cell{1, 9}, Cell{3, 2}}) {
         for (int32_t c = 0; c < w; ++c) {
             for (int32_t r = 0; r < h; ++r) {
@@ -72,7 +72,7 @@ TEST(SymmetryCells, NoClickReachesOutsideTheGrid) {
     }
 }
 
-TEST(PointerPosition, CountsFromOneAndShowsZeroOutside) {
+TEST(FieldGeometryTest, PointerPositionCountsFromOneAndShowsZeroOutside) {
     struct Case {
         double v;
         int32_t index;
@@ -85,10 +85,58 @@ TEST(PointerPosition, CountsFromOneAndShowsZeroOutside) {
     EXPECT_EQ(FieldGeometry::PointerRow(105.0, 20, 5), 0);
 }
 
-TEST(CoordinatesCaption, ColumnHasASignBlankRowHasNone) {
+TEST(FieldGeometryTest, CoordinatesCaptionColumnHasASignBlankRowHasNone) {
     EXPECT_EQ(FieldGeometry::CoordinatesCaption("Cell:", 3, 5), "Cell: 3,5");
     EXPECT_EQ(FieldGeometry::CoordinatesCaption("Cell:", 0, 0), "Cell: 0,0");
     EXPECT_EQ(FieldGeometry::CoordinatesCaption("", 12, 140), " 12,140");
+}
+
+TEST(FieldGeometryTest, CellPlacesBoxesOfTheFieldAndThePictureSides) {
+    using FieldGeometry::Box;
+    struct Case {
+        int32_t c, r, cellSize;
+        Box cell, inside;
+    } cases[] = {
+        {0, 0, 20, {5, 5, 25, 25}, {6, 6, 24, 24}},
+        {3, 1, 20, {65, 25, 85, 45}, {66, 26, 84, 44}},
+        {2, 4, 7, {19, 33, 26, 40}, {20, 34, 25, 39}},
+        {0, 0, 1, {5, 5, 6, 6}, {6, 6, 5, 5}}, // a one-pixel cell has no inside
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.c << "," << c.r << " size " << c.cellSize);
+        EXPECT_EQ(FieldGeometry::CellBox(c.c, c.r, c.cellSize), c.cell);
+        EXPECT_EQ(FieldGeometry::InnerBox(c.c, c.r, c.cellSize), c.inside);
+    }
+    EXPECT_EQ(FieldGeometry::GridBox(4, 3, 20), (Box{5, 5, 85, 65}));
+    // 15 columns of 20 pixels: 315 wide while drawing, 310 once numbered, 301 in the export.
+    EXPECT_EQ(FieldGeometry::DrawingFieldSide(15, 20), 315);
+    EXPECT_EQ(FieldGeometry::NumberedFieldSide(15, 20), 310);
+    EXPECT_EQ(FieldGeometry::ExportPictureSide(15, 20), 301);
+    // The export: no margin; the turned style starts from the last column and row.
+    const FieldGeometry::ExportPlace classic{20, 3, 2, false}, turned{20, 3, 2, true};
+    EXPECT_EQ(classic.X(1), 20);
+    EXPECT_EQ(classic.Y(2), 40);
+    EXPECT_EQ(turned.X(1), 40);
+    EXPECT_EQ(turned.Y(2), 0);
+}
+
+// The two directions agree: every pixel inside a cell's outline leads back to that cell.
+TEST(FieldGeometryTest, CellPlacesEveryInsidePixelLeadsBackToItsCell) {
+    for (int32_t cellSize : {2, 3, 7, 20, 31}) {
+        const int32_t w = 4, h = 3;
+        for (int32_t c = 0; c < w; ++c)
+            for (int32_t r = 0; r < h; ++r) {
+                const FieldGeometry::Box in = FieldGeometry::InnerBox(c, r, cellSize);
+                for (int32_t x : {in.Left, in.Right})
+                    for (int32_t y : {in.Top, in.Bottom})
+                        EXPECT_EQ(FieldGeometry::PointToCell(x, y, cellSize, w, h), (Cell{c, r}))
+                            << "pixel " << x << "," << y << " size " << cellSize;
+            }
+        // The grid's last line and beyond belong to no cell.
+        const FieldGeometry::Box grid = FieldGeometry::GridBox(w, h, cellSize);
+        EXPECT_EQ(FieldGeometry::PointToCell(grid.Right, grid.Top, cellSize, w, h), std::nullopt);
+        EXPECT_EQ(FieldGeometry::PointToCell(grid.Left, grid.Bottom, cellSize, w, h), std::nullopt);
+    }
 }
 
 } // namespace

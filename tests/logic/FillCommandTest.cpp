@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +14,8 @@
 #include "document/OpenKrossM.h"
 #include "document/SaveKrossM.h"
 #include "document/WordListBuilder.h"
+#include "lang/FileSafetyTexts.h"
+#include "lang/LanguageFile.h"
 #include "logic/KrossFixtures.h"
 
 namespace {
@@ -119,10 +122,10 @@ TEST_F(FillCommandRun, ABareGridBecomesACrosswordWithAnswers) {
     EXPECT_EQ(out.KrossName, cp("Квадрат"));
     EXPECT_EQ(out.KrossAuthor, "");
     EXPECT_EQ(out.EditPassword, "");
-    EXPECT_EQ(out.ClueTexts.Get(1, 1, 0), cp("КОТ"));
-    EXPECT_EQ(out.ClueTexts.Get(4, 1, 0), cp("ОСА"));
-    EXPECT_EQ(out.ClueTexts.Get(3, 1, 1), cp("ТА"));
-    EXPECT_EQ(out.ClueTexts.Get(1, 0, 0), "");
+    EXPECT_EQ(out.ClueTexts.Answer(1, 0), cp("КОТ"));
+    EXPECT_EQ(out.ClueTexts.Answer(4, 0), cp("ОСА"));
+    EXPECT_EQ(out.ClueTexts.Answer(3, 1), cp("ТА"));
+    EXPECT_EQ(out.ClueTexts.Clue(1, 0), "");
 }
 
 TEST_F(FillCommandRun, NameAuthorPasswordAndGivenAnswersStay) {
@@ -130,18 +133,18 @@ TEST_F(FillCommandRun, NameAuthorPasswordAndGivenAnswersStay) {
     KrossDocument doc = fixtures::GridDocument({"...", "..."}, 0, "Квадрат");
     doc.KrossAuthor = cp("Автор");
     doc.EditPassword = SaveKrossM::Scramble(doc, cp("секрет"));
-    doc.ClueTexts.Set(1, 0, 0, cp("Мурлычет"));
-    doc.ClueTexts.Set(1, 1, 0, cp("КОТ"));
-    doc.ClueTexts.Set(2, 0, 1, cp("Тоже вопрос"));
+    doc.ClueTexts.SetClue(1, 0, cp("Мурлычет"));
+    doc.ClueTexts.SetAnswer(1, 0, cp("КОТ"));
+    doc.ClueTexts.SetClue(2, 1, cp("Тоже вопрос"));
     writeKrw("part.krw", doc);
     ASSERT_EQ(run({path("part.krw"), path("out.krw"), "--time-limit", "5"}), FillCommand::Done) << errors();
     const KrossDocument out = readBack("out.krw");
     EXPECT_EQ(out.KrossAuthor, cp("Автор"));
     EXPECT_EQ(OpenKrossM::Unscramble(out, out.EditPassword), cp("секрет"));
-    EXPECT_EQ(out.ClueTexts.Get(1, 0, 0), cp("Мурлычет"));
-    EXPECT_EQ(out.ClueTexts.Get(1, 1, 0), cp("КОТ"));
-    EXPECT_EQ(out.ClueTexts.Get(2, 0, 1), cp("Тоже вопрос")); // a clue without an answer keeps its text
-    EXPECT_EQ(out.ClueTexts.Get(2, 1, 1), cp("ОС"));
+    EXPECT_EQ(out.ClueTexts.Clue(1, 0), cp("Мурлычет"));
+    EXPECT_EQ(out.ClueTexts.Answer(1, 0), cp("КОТ"));
+    EXPECT_EQ(out.ClueTexts.Clue(2, 1), cp("Тоже вопрос")); // a clue without an answer keeps its text
+    EXPECT_EQ(out.ClueTexts.Answer(2, 1), cp("ОС"));
     EXPECT_EQ(out.AppMode, Mode::Solve);
 }
 

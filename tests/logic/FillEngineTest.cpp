@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "grid/EntryRules.h"
+#include "grid/AddSlovoM.h"
 #include "grid/FillEngine.h"
 #include "grid/FillWords.h"
 #include "grid/GridFill.h"

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "grid/EntryRules.h"
+#include "grid/AddSlovoM.h"
 #include "grid/FillEngine.h"
+#include "grid/FoundNoOtvetM.h"
 #include "grid/GridFill.h"
 #include "grid/LoadReshotkiM.h"
 #include "logic/GridFixture.h"
@@ -59,7 +60,7 @@ TEST(ProblemOf, WordsAnswersAndBareGrids) {
 TEST(EnterFill, EntersEveryWordAsTheAuthorWould) {
     KrossDocument doc = ring();
     AddSlovoM::StoreAnswer(doc, 1, 0, "", Cp("КОТ"));
-    doc.ClueTexts.Set(3, 0, 0, Cp("Морской зверь")); // a clue written before its answer
+    doc.ClueTexts.SetClue(3, 0, Cp("Морской зверь")); // a clue written before its answer
     doc.Modified = false;
     const auto filled = fillOf(doc, RingWords);
     ASSERT_EQ(filled.size(), 3u);
@@ -68,9 +69,9 @@ TEST(EnterFill, EntersEveryWordAsTheAuthorWould) {
     EXPECT_EQ(LettersAcross(doc, 0, 0, 3), "КОТ");
     EXPECT_EQ(LettersDown(doc, 0, 0, 3), "КИТ"); // КОТ is taken
     for (const auto& w : filled)
-        EXPECT_EQ(doc.ClueTexts.Get(w.Number, 1, w.Direction), w.Answer);
-    EXPECT_EQ(doc.ClueTexts.Get(3, 0, 0), Cp("Морской зверь"));
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0, 1), "");
+        EXPECT_EQ(doc.ClueTexts.Answer(w.Number, w.Direction), w.Answer);
+    EXPECT_EQ(doc.ClueTexts.Clue(3, 0), Cp("Морской зверь"));
+    EXPECT_EQ(doc.ClueTexts.Clue(1, 1), "");
     EXPECT_TRUE(doc.Modified);
     EXPECT_EQ(doc.WordCount, 4);
     EXPECT_FALSE(FoundNoOtvetM::FirstUnanswered(doc).has_value());
@@ -106,7 +107,7 @@ TEST(EnterFill, RefusesWhenTheCrosswordChangedAndChangesNothing) {
 TEST(TakeBackFill, LeavesTheCrosswordAsBefore) {
     KrossDocument doc = ring();
     AddSlovoM::StoreAnswer(doc, 2, 1, "", Cp("ТОК")); // its letters stay where filled words cross it
-    doc.ClueTexts.Set(1, 0, 1, Cp("Кит"));
+    doc.ClueTexts.SetClue(1, 1, Cp("Кит"));
     const KrossDocument before = doc;
     const auto filled = fillOf(doc, RingWords);
     ASSERT_TRUE(GridFill::EnterFill(doc, filled));

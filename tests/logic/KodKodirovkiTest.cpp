@@ -25,13 +25,13 @@ std::vector<int> bytes(const std::string& s) {
     return v;
 }
 
-TEST(KodKodirovki, EmptyNameScramblesKotToKnownBytes) {
+TEST(KodKodirovkiTest, EmptyNameScramblesKotToKnownBytes) {
     const KrossDocument doc = named("");
     EXPECT_EQ(bytes(SaveKrossM::Scramble(doc, cp("КОТ"))), (std::vector<int>{95, 52, 98}));
 }
 
 // The tables are part of the file format: a change here makes every saved crossword unreadable.
-TEST(KodKodirovki, TablesOfKnownNamesNeverMove) {
+TEST(KodKodirovkiTest, TablesOfKnownNamesNeverMove) {
     struct Case {
         const char* name;
         std::array<int, 16> first; // CodeTable(32..47)
@@ -49,7 +49,7 @@ TEST(KodKodirovki, TablesOfKnownNamesNeverMove) {
     }
 }
 
-TEST(KodKodirovki, TablesArePermutationsAndInverse) {
+TEST(KodKodirovkiTest, TablesArePermutationsAndInverse) {
     for (const char* name : {"", "Кроссворд", "Разное 3", "Test", "ЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯЯ"}) {
         const KrossDocument doc = named(name);
         std::set<int> stored;
@@ -69,7 +69,7 @@ TEST(KodKodirovki, TablesArePermutationsAndInverse) {
     }
 }
 
-TEST(KodKodirovki, EveryPrintableCodeRoundTrips) {
+TEST(KodKodirovkiTest, EveryPrintableCodeRoundTrips) {
     std::string all;
     for (int c = 32; c <= 255; ++c)
         all += Cp1251::Char(c);
@@ -84,7 +84,7 @@ TEST(KodKodirovki, EveryPrintableCodeRoundTrips) {
     }
 }
 
-TEST(KodKodirovki, CodesBelowBlankBecomeZeroAndEmptyStaysEmpty) {
+TEST(KodKodirovkiTest, CodesBelowBlankBecomeZeroAndEmptyStaysEmpty) {
     const KrossDocument doc = named("Test");
     const std::string text = std::string("A\x01\r\n") + '\0' + "\x1F" + "B";
     const std::string s = SaveKrossM::Scramble(doc, text);
@@ -96,7 +96,7 @@ TEST(KodKodirovki, CodesBelowBlankBecomeZeroAndEmptyStaysEmpty) {
     EXPECT_EQ(OpenKrossM::Unscramble(doc, ""), "");
 }
 
-TEST(KodKodirovki, NamesWithTheSameCodeSumShareTables) {
+TEST(KodKodirovkiTest, NamesWithTheSameCodeSumShareTables) {
     EXPECT_EQ(named("Test").CodeTable, named("tseT").CodeTable);
     EXPECT_EQ(named("кот").CodeTable, named("ток").CodeTable);
     EXPECT_EQ(named("AD").CodeTable, named("BC").CodeTable);
@@ -105,7 +105,7 @@ TEST(KodKodirovki, NamesWithTheSameCodeSumShareTables) {
 
 // The "Разное" family: names that begin with that word and end in a number above 2 get the seed one
 // lower than their code sum alone gives.
-TEST(KodKodirovki, RaznoeRuleTakesOneMoreFromTheSeed) {
+TEST(KodKodirovkiTest, RaznoeRuleTakesOneMoreFromTheSeed) {
     struct Case {
         const char* name;
         int rule;
@@ -129,7 +129,7 @@ TEST(KodKodirovki, RaznoeRuleTakesOneMoreFromTheSeed) {
     EXPECT_EQ(named("Разное 3").CodeTable, named("4 Разное").CodeTable);
 }
 
-TEST(KodKodirovki, GeneratorReseedConsumesOneStep) {
+TEST(KodKodirovkiTest, GeneratorReseedConsumesOneStep) {
     KodKodirovkiM::FormatRandom a, b;
     a.Reseed(-15372);
     b.Reseed(-15372);

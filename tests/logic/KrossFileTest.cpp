@@ -29,14 +29,14 @@ KrossDocument wideCrossword() {
     while (mixed.size() < 224)
         mixed += cp("ЁЖИК-Ъ Zebra ");
     mixed.resize(224);
-    doc.ClueTexts.Set(1, 0, 0, cp("Все знаки: «»—№"));
-    doc.ClueTexts.Set(1, 1, 0, all);
-    doc.ClueTexts.Set(1, 0, 1, "Beetle");
-    doc.ClueTexts.Set(1, 1, 1, cp("ЖУК"));
-    doc.ClueTexts.Set(2, 0, 1, "");
-    doc.ClueTexts.Set(2, 1, 1, "CAT");
-    doc.ClueTexts.Set(3, 0, 0, cp("Смесь, mixed"));
-    doc.ClueTexts.Set(3, 1, 0, mixed);
+    doc.ClueTexts.SetClue(1, 0, cp("Все знаки: «»—№"));
+    doc.ClueTexts.SetAnswer(1, 0, all);
+    doc.ClueTexts.SetClue(1, 1, "Beetle");
+    doc.ClueTexts.SetAnswer(1, 1, cp("ЖУК"));
+    doc.ClueTexts.SetClue(2, 1, "");
+    doc.ClueTexts.SetAnswer(2, 1, "CAT");
+    doc.ClueTexts.SetClue(3, 0, cp("Смесь, mixed"));
+    doc.ClueTexts.SetAnswer(3, 0, mixed);
     doc.KrossAuthor = cp("Иван Petrov");
     doc.EditPassword = SaveKrossM::Scramble(doc, cp("секрет"));
     return doc;
@@ -65,7 +65,7 @@ Snapshot snapshot(const KrossDocument& d) {
             d.ClueTexts};
 }
 
-TEST(KrossFile, WriteReadRoundTripRestoresEverything) {
+TEST(KrossFileTest, WriteReadRoundTripRestoresEverything) {
     const KrossDocument original = wideCrossword();
     ASSERT_EQ(original.NumberCount, 3);
     ASSERT_EQ(original.WordCount, 4);
@@ -107,7 +107,7 @@ TEST(KrossFile, WriteReadRoundTripRestoresEverything) {
     EXPECT_EQ(SaveKrossM::KrossFileText(doc), bytes);
 }
 
-TEST(KrossFile, BareGridFileIsExactlyTheSixteenLines) {
+TEST(KrossFileTest, BareGridFileIsExactlyTheSixteenLines) {
     KrossDocument doc = GridDocument({"...", ".##", ".##"}, 1, "Уголок");
     doc.KrossAuthor = "not written";
     doc.EditPassword = "not written";
@@ -125,36 +125,36 @@ TEST(KrossFile, BareGridFileIsExactlyTheSixteenLines) {
     EXPECT_EQ(read.CurDownNumber, 1);
 }
 
-TEST(KrossFile, FileWithAnswersHasPasswordAuthorAndTextLines) {
+TEST(KrossFileTest, FileWithAnswersHasPasswordAuthorAndTextLines) {
     KrossDocument doc = GridDocument({"..", "##"}, 0, "Test");
     doc.KrossAuthor = "Me";
     doc.EditPassword = SaveKrossM::Scramble(doc, "pw");
-    doc.ClueTexts.Set(1, 0, 0, cp("Ох"));
-    doc.ClueTexts.Set(1, 1, 0, "OX");
+    doc.ClueTexts.SetClue(1, 0, cp("Ох"));
+    doc.ClueTexts.SetAnswer(1, 0, "OX");
     const std::string expected =
         Lines({" 0 ", "Test", SaveKrossM::Scramble(doc, "pw"), SaveKrossM::Scramble(doc, "Me"), " 2 ", " 2 ",
                " 1 ", " 1 ", " 1 ", " 0 ", " 0 ", " 0 ", " 2 ", cp("Ох"), SaveKrossM::Scramble(doc, "OX")});
     EXPECT_EQ(SaveKrossM::KrossFileText(doc), expected);
 }
 
-TEST(KrossFile, MissingAnswerOpensIncomplete) {
+TEST(KrossFileTest, MissingAnswerOpensIncomplete) {
     KrossDocument doc = GridDocument({"..", ".#"});
-    doc.ClueTexts.Set(1, 1, 0, "AB");
+    doc.ClueTexts.SetAnswer(1, 0, "AB");
     KrossDocument read;
     auto r = OpenKrossM::ReadKrossText(SaveKrossM::KrossFileText(doc), read, 0, "x.krw");
     ASSERT_EQ(r.status, Status::Ok);
     EXPECT_TRUE(r.answerMissing);
     EXPECT_EQ(read.AppMode, Mode::Incomplete);
-    EXPECT_EQ(read.ClueTexts.Get(1, 1, 0), "AB");
+    EXPECT_EQ(read.ClueTexts.Answer(1, 0), "AB");
 
-    doc.ClueTexts.Set(1, 1, 1, "AC");
+    doc.ClueTexts.SetAnswer(1, 1, "AC");
     r = OpenKrossM::ReadKrossText(SaveKrossM::KrossFileText(doc), read, 0, "x.krw");
     EXPECT_FALSE(r.answerMissing);
     EXPECT_EQ(read.AppMode, Mode::Solve);
 }
 
 // An answer must fill its word: one of another length is dropped and the crossword opens incomplete.
-TEST(KrossFile, AnswerOfWrongLengthCountsAsMissing) {
+TEST(KrossFileTest, AnswerOfWrongLengthCountsAsMissing) {
     KrossDocument doc = GridDocument({"...", "###"});
     const std::string file = Lines({" 0 ", "Test", "", "", " 3 ", " 2 ", " 1 ", " 1 ", " 1 ", " 0 ", " 0 ",
                                     " 0 ", " 3 ", "clue", SaveKrossM::Scramble(doc, "ABCD")});
@@ -162,11 +162,11 @@ TEST(KrossFile, AnswerOfWrongLengthCountsAsMissing) {
     const auto r = OpenKrossM::ReadKrossText(file, read, 0, "x.krw");
     ASSERT_EQ(r.status, Status::Ok);
     EXPECT_TRUE(r.answerMissing);
-    EXPECT_EQ(read.ClueTexts.Get(1, 1, 0), "");
-    EXPECT_EQ(read.ClueTexts.Get(1, 0, 0), "clue");
+    EXPECT_EQ(read.ClueTexts.Answer(1, 0), "");
+    EXPECT_EQ(read.ClueTexts.Clue(1, 0), "clue");
 }
 
-TEST(KrossFile, NumberOneDownOnlySelectsNoAcrossWord) {
+TEST(KrossFileTest, NumberOneDownOnlySelectsNoAcrossWord) {
     const KrossDocument doc = GridDocument({".#", ".."}, 1);
     ASSERT_EQ(doc.WordLength(1, 0), 0);
     KrossDocument read;
@@ -177,11 +177,11 @@ TEST(KrossFile, NumberOneDownOnlySelectsNoAcrossWord) {
 
 // Nothing of a bare grid is scrambled: the tables, author and password of the document stay, and the
 // texts are left for the Open command to re-create.
-TEST(KrossFile, BareGridKeepsTablesAuthorPasswordAndTexts) {
+TEST(KrossFileTest, BareGridKeepsTablesAuthorPasswordAndTexts) {
     KrossDocument read = GridDocument({"..", "##"}, 0, "Earlier");
     read.KrossAuthor = "Earlier author";
     read.EditPassword = "xyz";
-    read.ClueTexts.Set(1, 0, 0, "earlier clue");
+    read.ClueTexts.SetClue(1, 0, "earlier clue");
     const auto tables = read.CodeTable;
     const KrossDocument bare = GridDocument({"...", ".##", ".##"}, 1, "Другой");
     ASSERT_EQ(OpenKrossM::ReadKrossText(SaveKrossM::KrossFileText(bare), read, 0, "b.krw").status,
@@ -191,12 +191,12 @@ TEST(KrossFile, BareGridKeepsTablesAuthorPasswordAndTexts) {
     EXPECT_EQ(read.CodeTable, tables);
     EXPECT_EQ(read.KrossAuthor, "Earlier author");
     EXPECT_EQ(read.EditPassword, "xyz");
-    EXPECT_EQ(read.ClueTexts.Get(1, 0, 0), "earlier clue");
+    EXPECT_EQ(read.ClueTexts.Clue(1, 0), "earlier clue");
     EXPECT_EQ(read.SlotTable, bare.SlotTable);
 }
 
 // A file cut short loads as far as it goes; one cut before its grid size cannot be held and is refused.
-TEST(KrossFile, TruncatedFilesLoadWhatIsThere) {
+TEST(KrossFileTest, TruncatedFilesLoadWhatIsThere) {
     const KrossDocument original = wideCrossword();
     const std::string full = SaveKrossM::KrossFileText(original);
     auto cutAfterLines = [&](int lines) {
@@ -234,7 +234,7 @@ TEST(KrossFile, TruncatedFilesLoadWhatIsThere) {
 
 // A record that names no place in the arrays or lies outside the grid is skipped; its text lines are
 // still consumed, so the next record reads correctly.
-TEST(KrossFile, DamagedRecordsAreSkipped) {
+TEST(KrossFileTest, DamagedRecordsAreSkipped) {
     struct Case {
         const char* what;
         std::vector<std::string> record; // n, d, x, y, length
@@ -269,15 +269,15 @@ TEST(KrossFile, DamagedRecordsAreSkipped) {
                 EXPECT_EQ(doc.WordLength(n, d), 0) << c.what;
         EXPECT_EQ(doc.WordLength(2, 1), 3) << c.what;
         EXPECT_EQ(doc.SlotTable(2, Slot::X, 1), 2) << c.what;
-        EXPECT_EQ(doc.ClueTexts.Get(2, 0, 1), "good clue") << c.what;
-        EXPECT_EQ(doc.ClueTexts.Get(2, 1, 1), "ABC") << c.what;
+        EXPECT_EQ(doc.ClueTexts.Clue(2, 1), "good clue") << c.what;
+        EXPECT_EQ(doc.ClueTexts.Answer(2, 1), "ABC") << c.what;
         EXPECT_FALSE(r.answerMissing) << c.what;
         EXPECT_EQ(doc.CurNumber, 0) << c.what;
     }
 }
 
 // The count line is only a promise: WordCount is the number of words actually read.
-TEST(KrossFile, WordCountIsRecountedFromTheRecords) {
+TEST(KrossFileTest, WordCountIsRecountedFromTheRecords) {
     const KrossDocument tables = GridDocument({"..", "##"});
     const std::string scrambled = SaveKrossM::Scramble(tables, "AB");
     // Two records for the same word and a count of 2: one word.
@@ -288,10 +288,10 @@ TEST(KrossFile, WordCountIsRecountedFromTheRecords) {
     ASSERT_EQ(OpenKrossM::ReadKrossText(file, doc, 0, "w.krw").status, Status::Ok);
     EXPECT_EQ(doc.WordCount, 1);
     EXPECT_EQ(doc.SlotTable(1, Slot::Y, 0), 1);
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0, 0), "second");
+    EXPECT_EQ(doc.ClueTexts.Clue(1, 0), "second");
 }
 
-TEST(KrossFile, SizesBeyondTheLimitsAreRefusedAndChangeNothing) {
+TEST(KrossFileTest, SizesBeyondTheLimitsAreRefusedAndChangeNothing) {
     struct Case {
         const char* what;
         std::vector<std::string> header; // width, height, NumberCount, WordCount
@@ -324,7 +324,7 @@ TEST(KrossFile, SizesBeyondTheLimitsAreRefusedAndChangeNothing) {
     }
 }
 
-TEST(KrossFile, NoAnswersIsHeldAsZeroOrOne) {
+TEST(KrossFileTest, NoAnswersIsHeldAsZeroOrOne) {
     const std::string file =
         Lines({" 7 ", "Bare", " 2 ", " 1 ", " 1 ", " 1 ", " 1 ", " 0 ", " 0 ", " 0 ", " 2 "});
     KrossDocument doc;
@@ -335,7 +335,7 @@ TEST(KrossFile, NoAnswersIsHeldAsZeroOrOne) {
 }
 
 // Number lines: the program's own " 12 " / "-3 " and whatever else a file may hold.
-TEST(LineCursor, NumberLinesReadLikeTheNumberReader) {
+TEST(KrossFileTest, LineCursorNumberLinesReadLikeTheNumberReader) {
     for (const char* line : {" 12 ",
                              "-3 ",
                              "12",
@@ -369,7 +369,7 @@ TEST(LineCursor, NumberLinesReadLikeTheNumberReader) {
     EXPECT_EQ(LineCursor::LineNumber("abc"), 0);
 }
 
-TEST(LineCursor, LineEndsAndTheEndOfTheText) {
+TEST(KrossFileTest, LineCursorLineEndsAndTheEndOfTheText) {
     LineCursor in("a\r\nb\nc\rd\r\n\r\ne");
     for (const char* expected : {"a", "b", "c", "d", "", "e"}) {
         ASSERT_FALSE(in.AtEnd());
@@ -387,7 +387,7 @@ TEST(LineCursor, LineEndsAndTheEndOfTheText) {
 
 // Short lines are scanned eight bytes at a time, long ones by another search: both must end lines
 // exactly as the shared line splitter does, with the line end at every offset.
-TEST(LineCursor, SplitsLikeTheSharedLineSplitter) {
+TEST(KrossFileTest, LineCursorSplitsLikeTheSharedLineSplitter) {
     const char* ends[] = {"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
     std::vector<std::string> texts;
     for (size_t len : {0, 1, 7, 8, 9, 15, 16, 31, 32, 33, 39, 40, 41, 100, 300})
@@ -413,7 +413,7 @@ TEST(LineCursor, SplitsLikeTheSharedLineSplitter) {
 
 } // namespace
 
-TEST(KrossFileHostile, ATinyFileCannotDeclareMillionsOfNumbers) {
+TEST(KrossFileTest, KrossFileHostileATinyFileCannotDeclareMillionsOfNumbers) {
     // 2000 x 2000 cells would allow 4,000,000 numbers, but fifty bytes cannot describe them.
     const std::string bytes =
         " 1 \r\nx\r\n 2000 \r\n 2000 \r\n 4000000 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n";

@@ -32,7 +32,7 @@ InterfaceTexts load(std::string_view bytes, InterfaceTexts t = {}) {
     return t;
 }
 
-TEST(LanguageFile, OnlyADisplayName) {
+TEST(LanguageFileTest, OnlyADisplayName) {
     const InterfaceTexts t = load(cp("Русский\r\n"));
     EXPECT_EQ(t.DisplayName, cp("Русский"));
     EXPECT_EQ(LanguageMenuCaption(t.DisplayName), cp("Language: Русский"));
@@ -44,7 +44,7 @@ TEST(LanguageFile, OnlyADisplayName) {
     EXPECT_EQ(t.OtvFilter, " (*.otv)\0*.otv\0All Files (*.*)\0*.*"s);
 }
 
-TEST(LanguageFile, DisplayNameIsTheFirstField) {
+TEST(LanguageFileTest, DisplayNameIsTheFirstField) {
     struct Case {
         std::string file;
         std::string name;
@@ -63,7 +63,7 @@ TEST(LanguageFile, DisplayNameIsTheFirstField) {
     }
 }
 
-TEST(LanguageFile, EntryLines) {
+TEST(LanguageFileTest, EntryLines) {
     struct Case {
         const char* line;
         int index; // 0: the line gives no entry
@@ -103,7 +103,7 @@ TEST(LanguageFile, EntryLines) {
     }
 }
 
-TEST(LanguageFile, ExtendedTextsFallBackToBuiltInEnglish) {
+TEST(LanguageFileTest, ExtendedTextsFallBackToBuiltInEnglish) {
     // The texts of later features: the file's own, else the built-in one (missing and empty alike).
     const InterfaceTexts none;
     const InterfaceTexts old = load("Old\r\n2,Title\r\n");
@@ -122,7 +122,7 @@ TEST(LanguageFile, ExtendedTextsFallBackToBuiltInEnglish) {
     EXPECT_EQ(Text(given, 300), "");
 }
 
-TEST(LanguageFile, LineEndsAndDuplicates) {
+TEST(LanguageFileTest, LineEndsAndDuplicates) {
     const LanguageFileContent f = ParseLanguageFile("Name\r\n5,First\n6,Six\r7,Seven\r\n5,Second\r\n8,Last");
     EXPECT_EQ(f.Entries[5], "Second");
     EXPECT_EQ(f.Entries[6], "Six");
@@ -137,7 +137,7 @@ TEST(LanguageFile, LineEndsAndDuplicates) {
     EXPECT_EQ(g.Entries[6], "Next");
 }
 
-TEST(LanguageFile, TextsOf25To47AccumulateOverLoads) {
+TEST(LanguageFileTest, TextsOf25To47AccumulateOverLoads) {
     std::vector<std::string> all = {"First"};
     for (int i = 1; i <= 75; ++i)
         all.push_back(std::to_string(i) + ",first " + std::to_string(i));
@@ -169,7 +169,7 @@ TEST(LanguageFile, TextsOf25To47AccumulateOverLoads) {
     EXPECT_EQ(t.LangWriteError, "");
 }
 
-TEST(LanguageFile, NamedTextsAndFilters) {
+TEST(LanguageFileTest, NamedTextsAndFilters) {
     const InterfaceTexts t = load(cp(fileOf({"Русский", "1,help-ru.html", "2,Заголовок", "8,&Кроссворд",
                                              "48,Gridmora —", "54,Слов:", "57,Ответы (Q&A)", "58,уже есть.",
                                              "59,Заменить?", "60,недоступен", "74,Букв:"})));
@@ -191,7 +191,7 @@ TEST(LanguageFile, NamedTextsAndFilters) {
     EXPECT_EQ(std::count(n.KrwFilter.begin(), n.KrwFilter.end(), '\0'), 3);
 }
 
-TEST(LanguageFile, EmptyAndBinaryFiles) {
+TEST(LanguageFileTest, EmptyAndBinaryFiles) {
     InterfaceTexts t = load("");
     EXPECT_EQ(t.DisplayName, "");
     EXPECT_EQ(t.Captions[8], "");
@@ -212,7 +212,7 @@ TEST(LanguageFile, EmptyAndBinaryFiles) {
     EXPECT_EQ(std::count(t.OtvFilter.begin(), t.OtvFilter.end(), '\0'), 3);
 }
 
-TEST(LanguageFile, StripMnemonic) {
+TEST(LanguageFileTest, StripMnemonic) {
     struct Case {
         const char* caption;
         const char* text;
@@ -229,7 +229,7 @@ TEST(LanguageFile, StripMnemonic) {
     EXPECT_EQ(StripMnemonic(cp("&Файл")), cp("Файл"));
 }
 
-TEST(LanguageFile, ModeCaptions) {
+TEST(LanguageFileTest, ModeCaptions) {
     const InterfaceTexts t = load(fileOf({"Test", "2,Title", "29,&no answers", "48,App", "49,new grid",
                                           "50,authoring", "51,Answer:", "52,Clue:", "54,Words:", "55,by"}));
     ModeCaptionFacts facts;
@@ -287,9 +287,9 @@ void PrintTo(const ShippedFile& f, std::ostream* os) {
     *os << f.name;
 }
 
-class ShippedLanguage : public ::testing::TestWithParam<ShippedFile> {};
+class LanguageFileTest : public ::testing::TestWithParam<ShippedFile> {};
 
-TEST_P(ShippedLanguage, IsCompleteAndWellFormed) {
+TEST_P(LanguageFileTest, ShippedLanguageIsCompleteAndWellFormed) {
     const std::string path = GRIDMORA_SOURCE_DIR "/data/Language/"s + GetParam().name;
     std::string bytes;
     ASSERT_EQ(TextFile::ReadAll(path, bytes), TextFile::Error::None) << path;
@@ -317,8 +317,8 @@ TEST_P(ShippedLanguage, IsCompleteAndWellFormed) {
         EXPECT_TRUE(e && !e->empty()) << "index " << i;
     }
     // Every line is the display name or an entry line.
-    const size_t entries = static_cast<size_t>(std::count_if(
-        f.Entries.begin(), f.Entries.end(), [](const auto& e) { return e.has_value(); }));
+    const size_t entries = static_cast<size_t>(
+        std::count_if(f.Entries.begin(), f.Entries.end(), [](const auto& e) { return e.has_value(); }));
     EXPECT_EQ(TextFile::SplitLines(bytes).size(), entries + 1);
 
     // Each menu caption and each caption inside a menu carries one marker, on a letter unique in its menu.
@@ -338,7 +338,7 @@ TEST_P(ShippedLanguage, IsCompleteAndWellFormed) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguage,
+INSTANTIATE_TEST_SUITE_P(Files, LanguageFileTest,
                          ::testing::Values(ShippedFile{"Russian.txt", "Русский"},
                                            ShippedFile{"English.txt", "English"}),
                          [](const auto& p) { return std::string(p.param.name).substr(0, 7); });

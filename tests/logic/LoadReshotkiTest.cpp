@@ -40,11 +40,11 @@ int32_t countNonZero(const KrossDocument& doc, int32_t layer) {
     return count;
 }
 
-TEST(BuildLayers, TurnedStylePlacesWordsFromTheOppositeCorner) {
+TEST(LoadReshotkiTest, BuildLayersTurnedStylePlacesWordsFromTheOppositeCorner) {
     KrossDocument doc = fiveByFive(Mode::SolveBare, 1);
     doc.ClueTexts.Create2(2);
-    doc.ClueTexts.Set(1, 0, "ABC"); // entered words are kept in unturned reading order
-    doc.ClueTexts.Set(2, 1, "BX");
+    doc.ClueTexts.SetWord(1, 0, "ABC"); // entered words are kept in unturned reading order
+    doc.ClueTexts.SetWord(2, 1, "BX");
     doc.SolvedWords(1, 0) = 1;
     doc.SolvedWords(2, 1) = 1;
     LoadReshotkiM::BuildLayers(doc);
@@ -71,7 +71,7 @@ TEST(BuildLayers, TurnedStylePlacesWordsFromTheOppositeCorner) {
     EXPECT_EQ(countNonZero(doc, Layer::Down), 0);
 }
 
-TEST(BuildLayers, ClassicStyleKeepsTheWordTable) {
+TEST(LoadReshotkiTest, BuildLayersClassicStyleKeepsTheWordTable) {
     KrossDocument doc = fiveByFive(Mode::Solve, 0);
     doc.ClueTexts.Create3(2);
     LoadReshotkiM::BuildLayers(doc);
@@ -87,11 +87,11 @@ TEST(BuildLayers, ClassicStyleKeepsTheWordTable) {
     EXPECT_EQ(countNonZero(doc, Layer::Down), 2);
 }
 
-TEST(BuildLayers, SolvedWordShowsItsAnswerAndIsNoLongerSelectable) {
+TEST(LoadReshotkiTest, BuildLayersSolvedWordShowsItsAnswerAndIsNoLongerSelectable) {
     KrossDocument doc = Authoring({"...", "..."});
-    doc.ClueTexts.Set(1, 1, 0, "CAT");
-    doc.ClueTexts.Set(1, 1, 1, "CO");
-    doc.ClueTexts.Set(4, 1, 0, "OWL");
+    doc.ClueTexts.SetAnswer(1, 0, "CAT");
+    doc.ClueTexts.SetAnswer(1, 1, "CO");
+    doc.ClueTexts.SetAnswer(4, 0, "OWL");
     doc.AppMode = Mode::Solve;
     doc.SolvedWords(1, 0) = 1;
     LoadReshotkiM::BuildLayers(doc);
@@ -106,7 +106,7 @@ TEST(BuildLayers, SolvedWordShowsItsAnswerAndIsNoLongerSelectable) {
     }
 }
 
-TEST(BuildLayers, TextShownDependsOnModeAndSolvedState) {
+TEST(LoadReshotkiTest, BuildLayersTextShownDependsOnModeAndSolvedState) {
     struct Case {
         int32_t appMode, noAnswers;
         bool twoIndexTexts;
@@ -122,11 +122,11 @@ TEST(BuildLayers, TextShownDependsOnModeAndSolvedState) {
         KrossDocument doc = Authoring({"...", "..."});
         if (c.twoIndexTexts) {
             doc.ClueTexts.Create2(doc.NumberCount);
-            doc.ClueTexts.Set(1, 0, "DOG");
-            doc.ClueTexts.Set(4, 0, "EMU");
+            doc.ClueTexts.SetWord(1, 0, "DOG");
+            doc.ClueTexts.SetWord(4, 0, "EMU");
         } else {
-            doc.ClueTexts.Set(1, 1, 0, "CAT");
-            doc.ClueTexts.Set(4, 1, 0, "OWL");
+            doc.ClueTexts.SetAnswer(1, 0, "CAT");
+            doc.ClueTexts.SetAnswer(4, 0, "OWL");
         }
         doc.AppMode = c.appMode;
         doc.NoAnswers = c.noAnswers;
@@ -138,7 +138,7 @@ TEST(BuildLayers, TextShownDependsOnModeAndSolvedState) {
     }
 }
 
-TEST(BuildLayers, AuthoringWithoutAnswersFillsOnlyTheWordLayers) {
+TEST(LoadReshotkiTest, BuildLayersAuthoringWithoutAnswersFillsOnlyTheWordLayers) {
     KrossDocument doc = Authoring({"..#..", ".....", "#.#.#", "....."});
     ASSERT_EQ(doc.AppMode, Mode::Authoring);
     EXPECT_EQ(doc.GridLayers.Ubound0(), 5);
@@ -157,10 +157,10 @@ TEST(BuildLayers, AuthoringWithoutAnswersFillsOnlyTheWordLayers) {
     }
 }
 
-TEST(BuildLayers, AuthorsAnswersGoIntoTheLetterLayersOfTheirDirection) {
+TEST(LoadReshotkiTest, BuildLayersAuthorsAnswersGoIntoTheLetterLayersOfTheirDirection) {
     KrossDocument doc = Authoring({"...", "..."});
-    doc.ClueTexts.Set(1, 1, 0, "CAT");
-    doc.ClueTexts.Set(2, 1, 1, "AX");
+    doc.ClueTexts.SetAnswer(1, 0, "CAT");
+    doc.ClueTexts.SetAnswer(2, 1, "AX");
     LoadReshotkiM::BuildLayers(doc);
     EXPECT_EQ(LettersAcross(doc, 0, 0, 3), "CAT");
     EXPECT_EQ(LettersAcross(doc, 0, 1, 3), "_X_");
@@ -171,9 +171,9 @@ TEST(BuildLayers, AuthorsAnswersGoIntoTheLetterLayersOfTheirDirection) {
     EXPECT_EQ(doc.GridLayers(1, 1, Layer::DownLetter), 'X');
 }
 
-TEST(BuildLayers, RebuildingGivesTheSameLayersWhateverWasThere) {
+TEST(LoadReshotkiTest, BuildLayersRebuildingGivesTheSameLayersWhateverWasThere) {
     KrossDocument doc = Authoring({"....#", ".#...", "....."});
-    doc.ClueTexts.Set(1, 1, 0, "ABCD");
+    doc.ClueTexts.SetAnswer(1, 0, "ABCD");
     LoadReshotkiM::BuildLayers(doc);
     const Array3<int32_t> first = doc.GridLayers;
     const Array3<int32_t> firstView = doc.ViewSlotTable;
@@ -184,7 +184,7 @@ TEST(BuildLayers, RebuildingGivesTheSameLayersWhateverWasThere) {
     EXPECT_TRUE(doc.ViewSlotTable == firstView);
 }
 
-TEST(BuildLayers, DamagedWordTableNeverReachesOutsideTheGrid) {
+TEST(LoadReshotkiTest, BuildLayersDamagedWordTableNeverReachesOutsideTheGrid) {
     for (int32_t style : {0, 1}) {
         SCOPED_TRACE(::testing::Message() << "style " << style);
         KrossDocument doc;
@@ -209,11 +209,11 @@ TEST(BuildLayers, DamagedWordTableNeverReachesOutsideTheGrid) {
         doc.AppMode = Mode::Solve;
         doc.ActiveStyle = style;
         for (int32_t n = 1; n <= 7; ++n) {
-            doc.ClueTexts.Set(n, 1, 0, "WXYZW");
-            doc.ClueTexts.Set(n, 1, 1, "PQRS");
+            doc.ClueTexts.SetAnswer(n, 0, "WXYZW");
+            doc.ClueTexts.SetAnswer(n, 1, "PQRS");
             doc.SolvedWords(n, 0) = doc.SolvedWords(n, 1) = 1;
         }
-        doc.ClueTexts.Set(1, 1, 0, "ABC");
+        doc.ClueTexts.SetAnswer(1, 0, "ABC");
         LoadReshotkiM::BuildLayers(doc);
 
         for (int32_t n = 2; n <= 6; ++n)

@@ -22,10 +22,10 @@ KrossDocument ring(int32_t noAnswers) {
 void mark(KrossDocument& doc, int32_t n, int32_t d, std::string word = {}) {
     doc.SolvedWords(n, d) = 1;
     ++doc.SolvedCount;
-    if (!word.empty()) doc.ClueTexts.Set(n, d, word);
+    if (!word.empty()) doc.ClueTexts.SetWord(n, d, word);
 }
 
-TEST(OtvetyFile, WriterListsTheSolvedWords) {
+TEST(OtvetyFileTest, WriterListsTheSolvedWords) {
     KrossDocument doc = ring(0);
     mark(doc, 3, 0);
     mark(doc, 1, 1);
@@ -41,7 +41,7 @@ TEST(OtvetyFile, WriterListsTheSolvedWords) {
 }
 
 // Line 5 is what the reader trusts, so it counts the records actually written.
-TEST(OtvetyFile, CountLineMatchesTheRecords) {
+TEST(OtvetyFileTest, CountLineMatchesTheRecords) {
     KrossDocument doc = ring(0);
     mark(doc, 1, 0);
     doc.SolvedCount = 5;
@@ -49,7 +49,7 @@ TEST(OtvetyFile, CountLineMatchesTheRecords) {
     EXPECT_NE(text.find(" 3 \r\n 1 \r\n 1 \r\n 0 \r\n"), std::string::npos) << text;
 }
 
-TEST(OtvetyFile, WriterTakesTheFileNameAfterTheLastSeparator) {
+TEST(OtvetyFileTest, WriterTakesTheFileNameAfterTheLastSeparator) {
     struct Case {
         const char* krossFile;
         const char* sep;
@@ -67,7 +67,7 @@ TEST(OtvetyFile, WriterTakesTheFileNameAfterTheLastSeparator) {
     }
 }
 
-TEST(OtvetyFile, FolderPartsOfTheCrosswordNameAreStripped) {
+TEST(OtvetyFileTest, FolderPartsOfTheCrosswordNameAreStripped) {
     struct Case {
         const char* line;
         const char* name;
@@ -91,7 +91,7 @@ TEST(OtvetyFile, FolderPartsOfTheCrosswordNameAreStripped) {
     EXPECT_EQ(OpenOtvetyM::CrosswordFileName(std::string("x\0y.krw", 7)), "");
 }
 
-TEST(OtvetyFile, WrittenFileParsesBack) {
+TEST(OtvetyFileTest, WrittenFileParsesBack) {
     for (int32_t noAnswers : {0, 1}) {
         KrossDocument doc = ring(noAnswers);
         mark(doc, 1, 0, noAnswers ? cp("ЁЖИ") : "");
@@ -119,7 +119,7 @@ TEST(OtvetyFile, WrittenFileParsesBack) {
     }
 }
 
-TEST(OtvetyFile, ParserReadsOnlyTheRecordsPresent) {
+TEST(OtvetyFileTest, ParserReadsOnlyTheRecordsPresent) {
     struct Case {
         const char* what;
         std::vector<std::string> lines;
@@ -148,7 +148,7 @@ TEST(OtvetyFile, ParserReadsOnlyTheRecordsPresent) {
     }
 }
 
-TEST(OtvetyFile, FileOfAnotherCrosswordIsRefused) {
+TEST(OtvetyFileTest, FileOfAnotherCrosswordIsRefused) {
     KrossDocument doc = ring(1);
     mark(doc, 1, 0, "ABC");
     const KrossDocument before = doc;
@@ -169,7 +169,7 @@ TEST(OtvetyFile, FileOfAnotherCrosswordIsRefused) {
     }
 }
 
-TEST(OtvetyFile, NoRecordsKeepTheMarksAndSelectTheFirstOpenWord) {
+TEST(OtvetyFileTest, NoRecordsKeepTheMarksAndSelectTheFirstOpenWord) {
     KrossDocument doc = ring(0);
     mark(doc, 1, 0);
     mark(doc, 1, 1);
@@ -185,7 +185,7 @@ TEST(OtvetyFile, NoRecordsKeepTheMarksAndSelectTheFirstOpenWord) {
 }
 
 // Records naming no word are skipped and the count is taken from the marks, not from the file.
-TEST(OtvetyFile, SolvedCountIsRecountedFromTheMarks) {
+TEST(OtvetyFileTest, SolvedCountIsRecountedFromTheMarks) {
     KrossDocument doc = ring(0);
     mark(doc, 3, 0);
     doc.SolvedCount = 9; // whatever it was, it is recounted
@@ -202,7 +202,7 @@ TEST(OtvetyFile, SolvedCountIsRecountedFromTheMarks) {
     EXPECT_EQ(r.OpenWords, 2);
 }
 
-TEST(OtvetyFile, BareGridWordsAreStoredTwoIndex) {
+TEST(OtvetyFileTest, BareGridWordsAreStoredTwoIndex) {
     KrossDocument doc = ring(1);
     doc.ClueTexts.Create3(doc.NumberCount); // as a freshly opened bare grid may hold them
     const auto c = OpenOtvetyM::ParseOtvety(Lines({"x.krw", "N", " 1 ", " 3 ", " 3 ", " 1 ", " 0 ", cp("ЁЖИ"),
@@ -211,28 +211,28 @@ TEST(OtvetyFile, BareGridWordsAreStoredTwoIndex) {
     const auto r = OpenOtvetyM::ApplyOtvety(c, doc);
     ASSERT_EQ(r.status, ApplyStatus::Ok);
     ASSERT_TRUE(doc.ClueTexts.TwoDimensional());
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0), cp("ЁЖИ"));
-    EXPECT_EQ(doc.ClueTexts.Get(3, 0), "XYZ");
-    EXPECT_EQ(doc.ClueTexts.Get(2, 1), "");
+    EXPECT_EQ(doc.ClueTexts.Word(1, 0), cp("ЁЖИ"));
+    EXPECT_EQ(doc.ClueTexts.Word(3, 0), "XYZ");
+    EXPECT_EQ(doc.ClueTexts.Word(2, 1), "");
     EXPECT_EQ(doc.SolvedWords(2, 1), 0);
     EXPECT_EQ(doc.SolvedCount, 2);
     EXPECT_EQ(r.OpenWords, 2);
 }
 
 // Words the solver already typed stay with the marks that stay.
-TEST(OtvetyFile, BareGridKeepsTheWordsOfPresentMarks) {
+TEST(OtvetyFileTest, BareGridKeepsTheWordsOfPresentMarks) {
     KrossDocument doc = ring(1);
     mark(doc, 1, 1, "QRS");
-    doc.ClueTexts.Set(2, 1, "unmarked");
+    doc.ClueTexts.SetWord(2, 1, "unmarked");
     const auto c = OpenOtvetyM::ParseOtvety(Lines({"x.krw", "N", " 1 ", " 3 ", " 1 ", " 3 ", " 0 ", "XYZ"}));
     ASSERT_EQ(OpenOtvetyM::ApplyOtvety(c, doc).status, ApplyStatus::Ok);
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1), "QRS");
-    EXPECT_EQ(doc.ClueTexts.Get(3, 0), "XYZ");
-    EXPECT_EQ(doc.ClueTexts.Get(2, 1), "");
+    EXPECT_EQ(doc.ClueTexts.Word(1, 1), "QRS");
+    EXPECT_EQ(doc.ClueTexts.Word(3, 0), "XYZ");
+    EXPECT_EQ(doc.ClueTexts.Word(2, 1), "");
     EXPECT_EQ(doc.SolvedCount, 2);
 }
 
-TEST(OtvetyFile, FirstOpenWordFollowsTheDisplayedWords) {
+TEST(OtvetyFileTest, FirstOpenWordFollowsTheDisplayedWords) {
     KrossDocument doc = ring(0);
     EXPECT_EQ(OpenOtvetyM::FirstOpenWord(doc)->Number, 1);
     EXPECT_EQ(OpenOtvetyM::FirstOpenWord(doc)->Direction, 0);

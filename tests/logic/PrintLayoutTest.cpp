@@ -38,8 +38,8 @@ KrossDocument crossword() {
                               {"2", "1", "ТОРТ", "Сладкое блюдо"},
                               {"3", "0", "ЛИРА", "Музыкальный инструмент"}};
     for (auto& w : words) {
-        doc.ClueTexts.Set(w[0][0] - '0', 1, w[1][0] - '0', cp(w[2]));
-        doc.ClueTexts.Set(w[0][0] - '0', 0, w[1][0] - '0', cp(w[3]));
+        doc.ClueTexts.SetAnswer(w[0][0] - '0', w[1][0] - '0', cp(w[2]));
+        doc.ClueTexts.SetClue(w[0][0] - '0', w[1][0] - '0', cp(w[3]));
     }
     doc.KrossAuthor = cp("Иванов");
     return doc;
@@ -56,7 +56,7 @@ std::string row(const PaperGrid& g, int32_t r) {
     return s;
 }
 
-TEST(PaperGrid, LetterCellsEnclosedBlocksOutsideNumbersAndLetters) {
+TEST(PrintLayoutTest, PaperGridLetterCellsEnclosedBlocksOutsideNumbersAndLetters) {
     const PaperGrid g = MakePaperGrid(crossword(), false, true);
     EXPECT_EQ(row(g, 0), "... ");
     EXPECT_EQ(row(g, 1), ".#. ");
@@ -83,13 +83,13 @@ TEST(PaperGrid, LetterCellsEnclosedBlocksOutsideNumbersAndLetters) {
     // Without letters, and with an answer that does not fill its word: no letters for it.
     EXPECT_EQ(MakePaperGrid(crossword(), false, false).Letters, std::vector<char>(16, 0));
     KrossDocument partial = crossword();
-    partial.ClueTexts.Set(3, 1, 0, cp("ЛИ"));
+    partial.ClueTexts.SetAnswer(3, 0, cp("ЛИ"));
     const PaperGrid p = MakePaperGrid(partial, false, true);
     EXPECT_EQ(p.Letters[p.At(3, 2)], 0);
     EXPECT_EQ(p.Letters[p.At(2, 2)], cp("Р")[0]); // ТОРТ still fills it
 }
 
-TEST(PrintContent, ListsEveryWordInNumberOrder) {
+TEST(PrintLayoutTest, PrintContentListsEveryWordInNumberOrder) {
     const Content c = MakeContent(crossword(), true);
     ASSERT_EQ(c.Clues[0].size(), 2u);
     ASSERT_EQ(c.Clues[1].size(), 2u);
@@ -176,7 +176,7 @@ std::multimap<std::string, std::string> items(const std::vector<Page>& pages, si
     return out;
 }
 
-TEST(PrintLayout, NewspaperPageOnA4AndLetter) {
+TEST(PrintLayoutTest, NewspaperPageOnA4AndLetter) {
     for (auto [pw, ph] : {std::pair{A4W, A4H}, std::pair{LetterW, LetterH}}) {
         SCOPED_TRACE(pw);
         const std::vector<Page> pages = Lay(contentOf(crossword(), false), 4, 4, pw, ph, kMeasure);
@@ -210,7 +210,7 @@ TEST(PrintLayout, NewspaperPageOnA4AndLetter) {
     }
 }
 
-TEST(PrintLayout, ManyLongCluesFlowOverColumnsAndPagesWithoutLoss) {
+TEST(PrintLayoutTest, ManyLongCluesFlowOverColumnsAndPagesWithoutLoss) {
     std::vector<std::string> rows(30, std::string(30, '.'));
     for (int r = 1; r < 30; r += 2)
         for (int c = 1; c < 30; c += 2)
@@ -218,10 +218,11 @@ TEST(PrintLayout, ManyLongCluesFlowOverColumnsAndPagesWithoutLoss) {
     KrossDocument doc = GridDocument(rows, 0, "Big");
     for (int32_t n = 1; n <= doc.NumberCount; ++n)
         for (int32_t d = 0; d <= 1; ++d)
-            doc.ClueTexts.Set(n, 0, d,
-                              "Clue " + std::to_string(n) + " with a good many words to wrap over lines, " +
-                                  "and then some more of them to fill a column or two " +
-                                  std::string(static_cast<size_t>(n % 7) * 9, 'x'));
+            doc.ClueTexts.SetClue(n, d,
+                                  "Clue " + std::to_string(n) +
+                                      " with a good many words to wrap over lines, " +
+                                      "and then some more of them to fill a column or two " +
+                                      std::string(static_cast<size_t>(n % 7) * 9, 'x'));
     const Content content = contentOf(doc, true);
     const std::vector<Page> pages = Lay(content, 30, 30, A4W, A4H, kMeasure);
     ASSERT_GT(pages.size(), 2u);
@@ -259,7 +260,7 @@ TEST(PrintLayout, ManyLongCluesFlowOverColumnsAndPagesWithoutLoss) {
               content.Answers[0].size() + content.Answers[1].size());
 }
 
-TEST(PrintLayout, GridShrinksToLeaveRoomForTheCluesAndFillsABareGridPage) {
+TEST(PrintLayoutTest, GridShrinksToLeaveRoomForTheCluesAndFillsABareGridPage) {
     // A tall narrow grid with many short clues: the grid gives up height until the clues fit.
     std::vector<std::string> rows(90, "..");
     KrossDocument tall = GridDocument(rows, 0, "Tall");
@@ -276,7 +277,7 @@ TEST(PrintLayout, GridShrinksToLeaveRoomForTheCluesAndFillsABareGridPage) {
     EXPECT_NEAR(std::max(g.Cell * 40 / A4W, (g.Y + g.Cell * 60) / A4H), 1.0, 1e-6);
 }
 
-TEST(PrintLayout, NumbersAndLettersSitInTheirCells) {
+TEST(PrintLayoutTest, NumbersAndLettersSitInTheirCells) {
     const PaperGrid grid = MakePaperGrid(crossword(), false, true);
     const GridItem at{100, 200, 20, true};
     std::set<std::pair<int, int>> numbered;
@@ -303,7 +304,7 @@ TEST(PrintLayout, NumbersAndLettersSitInTheirCells) {
     EXPECT_FALSE(CellNumber(grid, at, 4, 0, kMeasure));
 }
 
-TEST(PrintLayout, WrapBreaksAtBlanksAndInsideOverlongWords) {
+TEST(PrintLayoutTest, WrapBreaksAtBlanksAndInsideOverlongWords) {
     struct Case {
         const char* text;
         double width; // in characters of 1 point (the measure's size 2)
@@ -324,7 +325,7 @@ TEST(PrintLayout, WrapBreaksAtBlanksAndInsideOverlongWords) {
     }
 }
 
-TEST(AnswersRule, AuthoringOrNoPasswordOrUnlocked) {
+TEST(PrintLayoutTest, AnswersRuleAuthoringOrNoPasswordOrUnlocked) {
     struct Case {
         int32_t mode;
         bool password;

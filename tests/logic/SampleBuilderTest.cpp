@@ -41,7 +41,7 @@ KrossDocument readBack(const KrossDocument& built, OpenKrossM::KrossReadResult& 
     return doc;
 }
 
-TEST(SampleBuilder, CrosswordReadsBackWithItsAnswersCluesAuthorAndPassword) {
+TEST(SampleBuilderTest, CrosswordReadsBackWithItsAnswersCluesAuthorAndPassword) {
     const auto built = SampleBuilder::BuildFromText(RingHeader + RingWords);
     ASSERT_TRUE(built.Document) << built.Error;
     EXPECT_EQ(built.Document->AppMode, Mode::Authoring);
@@ -56,13 +56,13 @@ TEST(SampleBuilder, CrosswordReadsBackWithItsAnswersCluesAuthorAndPassword) {
     EXPECT_EQ(OpenKrossM::Unscramble(doc, doc.EditPassword), cp("Ключ")); // case kept
     EXPECT_EQ(doc.NumberCount, 3);
     EXPECT_EQ(doc.WordCount, 4);
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 1), cp("КИТ")); // typed in lower case, stored upper-cased
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0, 1), cp("Морской великан"));
-    EXPECT_EQ(doc.ClueTexts.Get(3, 1, 0), cp("ТИК"));
-    EXPECT_EQ(doc.ClueTexts.Get(3, 0, 0), cp("Непроизвольное подёргивание"));
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 1), cp("КИТ")); // typed in lower case, stored upper-cased
+    EXPECT_EQ(doc.ClueTexts.Clue(1, 1), cp("Морской великан"));
+    EXPECT_EQ(doc.ClueTexts.Answer(3, 0), cp("ТИК"));
+    EXPECT_EQ(doc.ClueTexts.Clue(3, 0), cp("Непроизвольное подёргивание"));
 }
 
-TEST(SampleBuilder, BareGridIsWrittenWithoutAuthorPasswordAndTexts) {
+TEST(SampleBuilderTest, BareGridIsWrittenWithoutAuthorPasswordAndTexts) {
     const auto built = SampleBuilder::BuildFromText("name: Сетка\nbare: yes\ngrid:\n...\n.#.\n...\n");
     ASSERT_TRUE(built.Document) << built.Error;
     EXPECT_EQ(built.Document->AppMode, Mode::BareAuthoring);
@@ -77,7 +77,7 @@ TEST(SampleBuilder, BareGridIsWrittenWithoutAuthorPasswordAndTexts) {
     EXPECT_EQ(doc.WordCount, 4);
 }
 
-TEST(SampleBuilder, EmptyPasswordStaysEmpty) {
+TEST(SampleBuilderTest, EmptyPasswordStaysEmpty) {
     std::string text = RingHeader + RingWords;
     text.replace(text.find("password: Ключ"), std::string("password: Ключ").size(), "password:");
     const auto built = SampleBuilder::BuildFromText(text);
@@ -85,7 +85,7 @@ TEST(SampleBuilder, EmptyPasswordStaysEmpty) {
     EXPECT_EQ(built.Document->EditPassword, "");
 }
 
-TEST(SampleBuilder, RefusesAFaultyDescriptionNamingTheLineOrWord) {
+TEST(SampleBuilderTest, RefusesAFaultyDescriptionNamingTheLineOrWord) {
     const std::string ringGrid = "grid:\n...\n.#.\n...\n";
     struct Case {
         std::string text;
@@ -136,7 +136,7 @@ TEST(SampleBuilder, RefusesAFaultyDescriptionNamingTheLineOrWord) {
 }
 
 // The sample crosswords shipped in data/Samples are exactly what their descriptions in tools/samples build.
-TEST(ShippedSamples, AreWhatTheirDescriptionsBuildAndOpenReadyToSolve) {
+TEST(SampleBuilderTest, ShippedSamplesAreWhatTheirDescriptionsBuildAndOpenReadyToSolve) {
     namespace fs = std::filesystem;
     const fs::path source(GRIDMORA_SOURCE_DIR);
     struct Expected {
@@ -179,10 +179,10 @@ TEST(ShippedSamples, AreWhatTheirDescriptionsBuildAndOpenReadyToSolve) {
         for (int32_t n = 1; n <= doc.NumberCount; ++n)
             for (int32_t d = 0; d <= 1; ++d)
                 if (doc.WordLength(n, d) > 0) {
-                    EXPECT_EQ(doc.ClueTexts.Get(n, 1, d), built.Document->ClueTexts.Get(n, 1, d))
+                    EXPECT_EQ(doc.ClueTexts.Answer(n, d), built.Document->ClueTexts.Answer(n, d))
                         << n << "/" << d;
-                    EXPECT_FALSE(doc.ClueTexts.Get(n, 1, d).empty()) << n << "/" << d;
-                    EXPECT_FALSE(doc.ClueTexts.Get(n, 0, d).empty()) << n << "/" << d;
+                    EXPECT_FALSE(doc.ClueTexts.Answer(n, d).empty()) << n << "/" << d;
+                    EXPECT_FALSE(doc.ClueTexts.Clue(n, d).empty()) << n << "/" << d;
                 }
     }
     for (const auto& [stem, e] : expected)

@@ -6,9 +6,11 @@
 #include <utility>
 #include <vector>
 
-#include "grid/EntryRules.h"
+#include "grid/AddSlovoM.h"
 #include "logic/GridFixture.h"
-#include "solve/SolveRules.h"
+#include "solve/ProverkaOtvetaM.h"
+#include "solve/SelVoprosM.h"
+#include "solve/VvodOtvetaM.h"
 
 namespace {
 
@@ -23,10 +25,10 @@ using ProverkaOtvetaM::SolvedWord;
 const std::vector<std::string> kRing = {"...", ".#.", "..."};
 
 void storeRingAnswers(KrossDocument& doc) {
-    doc.ClueTexts.Set(1, 1, 0, "CAT");
-    doc.ClueTexts.Set(1, 1, 1, "COP");
-    doc.ClueTexts.Set(2, 1, 1, "TEN");
-    doc.ClueTexts.Set(3, 1, 0, "PAN");
+    doc.ClueTexts.SetAnswer(1, 0, "CAT");
+    doc.ClueTexts.SetAnswer(1, 1, "COP");
+    doc.ClueTexts.SetAnswer(2, 1, "TEN");
+    doc.ClueTexts.SetAnswer(3, 0, "PAN");
 }
 
 // The ring opened for solving against its stored answers.
@@ -56,7 +58,7 @@ void show(KrossDocument& doc, int32_t across, int32_t down) {
     doc.CurDownNumber = down;
 }
 
-TEST(SolveIfCorrect, LowerCaseAnswerSolvesTheAcrossWord) {
+TEST(SolveRulesTest, SolveIfCorrectLowerCaseAnswerSolvesTheAcrossWord) {
     KrossDocument doc = solving();
     show(doc, 1, 1);
     EXPECT_EQ(ProverkaOtvetaM::SolveIfCorrect(doc, "cat"), (SolvedWord{1, 0}));
@@ -71,7 +73,7 @@ TEST(SolveIfCorrect, LowerCaseAnswerSolvesTheAcrossWord) {
     EXPECT_TRUE(doc.Modified);
 }
 
-TEST(SolveIfCorrect, DownWordWhileBothCluesAreShown) {
+TEST(SolveRulesTest, SolveIfCorrectDownWordWhileBothCluesAreShown) {
     KrossDocument doc = solving();
     show(doc, 1, 1);
     EXPECT_EQ(ProverkaOtvetaM::SolveIfCorrect(doc, "COP"), (SolvedWord{1, 1}));
@@ -83,16 +85,16 @@ TEST(SolveIfCorrect, DownWordWhileBothCluesAreShown) {
     EXPECT_EQ(doc.SolvedCount, 2);
 }
 
-TEST(SolveIfCorrect, AnswerEqualToBothSolvesTheAcrossWordOnly) {
+TEST(SolveRulesTest, SolveIfCorrectAnswerEqualToBothSolvesTheAcrossWordOnly) {
     KrossDocument doc = solving();
-    doc.ClueTexts.Set(1, 1, 1, "CAT");
+    doc.ClueTexts.SetAnswer(1, 1, "CAT");
     show(doc, 1, 1);
     EXPECT_EQ(ProverkaOtvetaM::SolveIfCorrect(doc, "CAT"), (SolvedWord{1, 0}));
     EXPECT_EQ(doc.SolvedWords(1, 1), 0);
     EXPECT_EQ(doc.CurDownNumber, 1);
 }
 
-TEST(SolveIfCorrect, WrongAnswersChangeNothing) {
+TEST(SolveRulesTest, SolveIfCorrectWrongAnswersChangeNothing) {
     struct Case {
         const char* text;
         int32_t across, down;
@@ -114,7 +116,7 @@ TEST(SolveIfCorrect, WrongAnswersChangeNothing) {
     }
 }
 
-TEST(SolveIfCorrect, TurnedStyleTakesTheLettersAsShown) {
+TEST(SolveRulesTest, SolveIfCorrectTurnedStyleTakesTheLettersAsShown) {
     KrossDocument doc = solving(1);
     show(doc, 1, 1);
     // 1 across is shown turned along the bottom row, so it reads TAC there.
@@ -127,7 +129,7 @@ TEST(SolveIfCorrect, TurnedStyleTakesTheLettersAsShown) {
     EXPECT_EQ(doc.GridLayers(0, 0, Layer::Across), 3);
 }
 
-TEST(NextUnsolvedNumber, WrapsAroundOnceAndReportsBothDirections) {
+TEST(SolveRulesTest, NextUnsolvedNumberWrapsAroundOnceAndReportsBothDirections) {
     KrossDocument doc = solving();
     EXPECT_EQ(ProverkaOtvetaM::NextUnsolvedNumber(doc, 1), (Word{0, 2}));
     EXPECT_EQ(ProverkaOtvetaM::NextUnsolvedNumber(doc, 3), (Word{1, 1})); // the highest number wraps to 1
@@ -142,7 +144,7 @@ TEST(NextUnsolvedNumber, WrapsAroundOnceAndReportsBothDirections) {
     EXPECT_EQ(ProverkaOtvetaM::NextUnsolvedNumber(doc, 99), std::nullopt);
 }
 
-TEST(SelectClue, UnsolvedWordsOfTheNumber) {
+TEST(SolveRulesTest, SelectClueUnsolvedWordsOfTheNumber) {
     KrossDocument doc = solving();
     EXPECT_EQ(SelVoprosM::CluesForNumber(doc, 1), (Word{1, 1}));
     EXPECT_EQ(SelVoprosM::CluesForNumber(doc, 2), (Word{0, 2}));
@@ -154,20 +156,20 @@ TEST(SelectClue, UnsolvedWordsOfTheNumber) {
     EXPECT_EQ(SelVoprosM::CluesForNumber(doc, 4), (Word{0, 0}));
 }
 
-TEST(EnterWord, FillsTheWordAndCountsItOnce) {
+TEST(SolveRulesTest, EnterWordFillsTheWordAndCountsItOnce) {
     KrossDocument doc = solvingBare();
     ASSERT_EQ(VvodOtvetaM::FindConflict(doc, 1, 0, "cat"), std::nullopt);
     VvodOtvetaM::EnterWord(doc, 1, 0, "cat");
     EXPECT_EQ(LettersAcross(doc, 0, 0, 3), "CAT");
     EXPECT_EQ(doc.GridLayers(2, 0, Layer::AcrossLetter), 'T');
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0), "CAT");
+    EXPECT_EQ(doc.ClueTexts.Word(1, 0), "CAT");
     EXPECT_EQ(doc.SolvedWords(1, 0), 1);
     EXPECT_EQ(doc.SolvedCount, 1);
     EXPECT_TRUE(doc.Modified);
 
     VvodOtvetaM::EnterWord(doc, 1, 0, "cot"); // entered again: not counted again
     EXPECT_EQ(LettersAcross(doc, 0, 0, 3), "COT");
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0), "COT");
+    EXPECT_EQ(doc.ClueTexts.Word(1, 0), "COT");
     EXPECT_EQ(doc.SolvedCount, 1);
 
     EXPECT_EQ(VvodOtvetaM::FindConflict(doc, 1, 1, "dog"), (LetterConflict{0, 'C', 'D'}));
@@ -177,7 +179,7 @@ TEST(EnterWord, FillsTheWordAndCountsItOnce) {
     EXPECT_EQ(doc.SolvedCount, 2);
 }
 
-TEST(EnterWord, CountFromADamagedAnswersFileSaturates) {
+TEST(SolveRulesTest, EnterWordCountFromADamagedAnswersFileSaturates) {
     KrossDocument doc = solvingBare();
     doc.SolvedCount = std::numeric_limits<int32_t>::max();
     VvodOtvetaM::EnterWord(doc, 1, 0, "cat");
@@ -187,18 +189,18 @@ TEST(EnterWord, CountFromADamagedAnswersFileSaturates) {
     EXPECT_EQ(doc.SolvedCount, std::numeric_limits<int32_t>::min());
 }
 
-TEST(EnterWord, TurnedStyleWritesFromTheTurnedStartAndStoresUnturned) {
+TEST(SolveRulesTest, EnterWordTurnedStyleWritesFromTheTurnedStartAndStoresUnturned) {
     KrossDocument doc = solvingBare(1);
     VvodOtvetaM::EnterWord(doc, 1, 0, "tac"); // 1 across is the bottom row on screen
     EXPECT_EQ(LettersAcross(doc, 0, 2, 3), "TAC");
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0), "CAT");
+    EXPECT_EQ(doc.ClueTexts.Word(1, 0), "CAT");
     EXPECT_EQ(doc.GridLayers(0, 2, Layer::AcrossLetter), 'T');
     // The turned 1 down ends in the bottom-right cell, which now holds C.
     EXPECT_EQ(VvodOtvetaM::FindConflict(doc, 1, 1, "poc"), std::nullopt);
     EXPECT_EQ(VvodOtvetaM::FindConflict(doc, 1, 1, "cop"), (LetterConflict{2, 'C', 'P'}));
 }
 
-TEST(NextUnentered, AcrossBeforeDownLowestNumberFirst) {
+TEST(SolveRulesTest, NextUnenteredAcrossBeforeDownLowestNumberFirst) {
     KrossDocument doc = solvingBare();
     EXPECT_EQ(VvodOtvetaM::NextUnentered(doc), (Word{1, 0}));
     VvodOtvetaM::EnterWord(doc, 1, 0, "CAT");
@@ -211,7 +213,7 @@ TEST(NextUnentered, AcrossBeforeDownLowestNumberFirst) {
     EXPECT_EQ(doc.SolvedCount, doc.WordCount);
 }
 
-TEST(DeleteAnswer, AuthoringKeepsCrossingLettersAndEmptiesClueAndAnswer) {
+TEST(SolveRulesTest, DeleteAnswerAuthoringKeepsCrossingLettersAndEmptiesClueAndAnswer) {
     KrossDocument doc = Authoring(kRing);
     AddSlovoM::StoreAnswer(doc, 1, 0, "feline", "CAT");
     AddSlovoM::StoreAnswer(doc, 2, 1, "number", "TEN");
@@ -228,14 +230,14 @@ TEST(DeleteAnswer, AuthoringKeepsCrossingLettersAndEmptiesClueAndAnswer) {
     EXPECT_EQ(LettersDown(doc, 2, 0, 3), "TEN");
     for (int32_t c = 0; c < 3; ++c)
         EXPECT_EQ(doc.GridLayers(c, 0, Layer::AcrossLetter), 0);
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0, 0), "");
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 0), "");
+    EXPECT_EQ(doc.ClueTexts.Clue(1, 0), "");
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 0), "");
     EXPECT_EQ(doc.GridLayers(0, 0, Layer::Across), 1); // still selectable
     EXPECT_TRUE(doc.Modified);
     EXPECT_FALSE(ProverkaOtvetaM::CanDeleteAnswer(doc, 1, 0));
 }
 
-TEST(DeleteAnswer, BareGridTurnedEmptiesExactlyTheShownCells) {
+TEST(SolveRulesTest, DeleteAnswerBareGridTurnedEmptiesExactlyTheShownCells) {
     KrossDocument doc = solvingBare(1);
     VvodOtvetaM::EnterWord(doc, 1, 0, "tac"); // bottom row on screen
     VvodOtvetaM::EnterWord(doc, 1, 1, "poc"); // right column on screen, ends in the shared C
@@ -250,14 +252,14 @@ TEST(DeleteAnswer, BareGridTurnedEmptiesExactlyTheShownCells) {
     EXPECT_EQ(LettersDown(doc, 2, 0, 3), "POC");
     EXPECT_EQ(doc.GridLayers(1, 2, Layer::AcrossLetter), 0);
     EXPECT_EQ(doc.SolvedWords(1, 0), 0);
-    EXPECT_EQ(doc.ClueTexts.Get(1, 0), "");
+    EXPECT_EQ(doc.ClueTexts.Word(1, 0), "");
     EXPECT_EQ(doc.SolvedCount, 2);
     EXPECT_TRUE(doc.Modified);
     EXPECT_FALSE(ProverkaOtvetaM::DeleteAnswer(doc, 1, 0)); // a second time: nothing to delete
     EXPECT_EQ(doc.SolvedCount, 2);
 }
 
-TEST(DeleteAnswer, OnlyWhileAuthoringOrSolvingABareGrid) {
+TEST(SolveRulesTest, DeleteAnswerOnlyWhileAuthoringOrSolvingABareGrid) {
     KrossDocument doc = solving();
     doc.SolvedWords(1, 0) = 1;
     for (int32_t mode : {Mode::Solve, Mode::BareAuthoring, Mode::Incomplete, Mode::NewGrid}) {
@@ -265,7 +267,7 @@ TEST(DeleteAnswer, OnlyWhileAuthoringOrSolvingABareGrid) {
         EXPECT_FALSE(ProverkaOtvetaM::CanDeleteAnswer(doc, 1, 0)) << mode;
         EXPECT_FALSE(ProverkaOtvetaM::DeleteAnswer(doc, 1, 0)) << mode;
     }
-    EXPECT_EQ(doc.ClueTexts.Get(1, 1, 0), "CAT");
+    EXPECT_EQ(doc.ClueTexts.Answer(1, 0), "CAT");
 }
 
 } // namespace

@@ -41,7 +41,7 @@ V wordsOf(std::string_view file, size_t length) {
     return out;
 }
 
-TEST(WordListBuilder, SourcesComeInOrderEachWordOnce) {
+TEST(WordListsTest, WordListBuilderSourcesComeInOrderEachWordOnce) {
     WordListBuilder::Builder b;
     b.AddWordListFile(cp("2\r\nКОТКИТ\r\n"), 3);
     b.AddEntries(WordListBuilder::PlainEntries("дом\nкот\nlog\n"));
@@ -55,7 +55,7 @@ TEST(WordListBuilder, SourcesComeInOrderEachWordOnce) {
     EXPECT_TRUE(b.Lists().Words[1].empty());
 }
 
-TEST(WordListBuilder, LettersYoAndOrderOfASource) {
+TEST(WordListsTest, WordListBuilderLettersYoAndOrderOfASource) {
     // A dictionary's entries: lemmas in small letters, names and abbreviations with capitals, Latin words.
     const std::vector<std::string_view> entries = {"ёлка",     "ель", "Москва", "елка", "ЭВМ",
                                                    "микроЭВМ", "ёж",  "еж",     "cat",  "ёрш",
@@ -112,7 +112,7 @@ TEST(WordListBuilder, LettersYoAndOrderOfASource) {
     }
 }
 
-TEST(HunspellDictionary, EncodingFromTheAffixFile) {
+TEST(WordListsTest, HunspellDictionaryEncodingFromTheAffixFile) {
     struct Case {
         const char* aff;
         const char* encoding;
@@ -126,7 +126,7 @@ TEST(HunspellDictionary, EncodingFromTheAffixFile) {
         EXPECT_EQ(HunspellDictionary::Encoding(c.aff), c.encoding) << c.aff;
 }
 
-TEST(HunspellDictionary, TextInItsEncodingBecomesUtf8) {
+TEST(WordListsTest, HunspellDictionaryTextInItsEncodingBecomesUtf8) {
     struct Case {
         const char* encoding;
         std::string bytes;
@@ -147,7 +147,7 @@ TEST(HunspellDictionary, TextInItsEncodingBecomesUtf8) {
         EXPECT_EQ(HunspellDictionary::ToUtf8(c.bytes, c.encoding), c.utf8) << c.encoding;
 }
 
-TEST(HunspellDictionary, StemsWithoutFlagsAndFields) {
+TEST(WordListsTest, HunspellDictionaryStemsWithoutFlagsAndFields) {
     const std::string dic = "7\n"
                             "кот/AB\n"
                             "Москва/H\r\n"
@@ -247,7 +247,7 @@ TEST_F(MakeWordListsTool, RefusesWhatItCannotDo) {
 
 // The lists the build made from the installed dictionaries: the Russian lemmas of hunspell-ru, then the
 // English words of wamerican, in the word-list format.
-TEST(WordListBuilder, ListsMadeFromTheInstalledDictionaries) {
+TEST(WordListsTest, WordListBuilderListsMadeFromTheInstalledDictionaries) {
 #ifndef GRIDMORA_WORD_LISTS_DIR
     GTEST_SKIP() << "the dictionaries were not installed when the build was configured";
 #else

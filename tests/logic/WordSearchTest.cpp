@@ -30,7 +30,7 @@ std::vector<std::string> found(std::string_view file, std::string_view pattern) 
 
 const std::string kFourLetters = cp("5\r\nКОТЫСОНЯЛУНАКОЗАРЕКА\r\n");
 
-TEST(WordSearch, PatternsOverAFile) {
+TEST(WordSearchTest, PatternsOverAFile) {
     using V = std::vector<std::string>;
     struct Case {
         const char* pattern; // UTF-8
@@ -52,7 +52,7 @@ TEST(WordSearch, PatternsOverAFile) {
     EXPECT_TRUE(WordSearch::FindWords(kFourLetters, "").empty());
 }
 
-TEST(WordSearch, TheFileDecidesHowManyWordsThereAre) {
+TEST(WordSearchTest, TheFileDecidesHowManyWordsThereAre) {
     using V = std::vector<std::string>;
     struct Case {
         std::string file; // UTF-8
@@ -84,7 +84,7 @@ TEST(WordSearch, TheFileDecidesHowManyWordsThereAre) {
 // The word string ends at the first comma or line end wherever it stands, far into a long string too,
 // and at nothing else: other bytes below the letters, the bytes just above the delimiters and every
 // upper byte are letters of a word.
-TEST(WordSearch, TheWordStringEndsAtTheFirstDelimiterAnywhere) {
+TEST(WordSearchTest, TheWordStringEndsAtTheFirstDelimiterAnywhere) {
     const size_t length = 3, count = 700; // 2,100 bytes: longer than a few words, not a whole block
     std::mt19937 rng(11);
     std::string words;
@@ -107,7 +107,7 @@ TEST(WordSearch, TheWordStringEndsAtTheFirstDelimiterAnywhere) {
 }
 
 // The search against the plain way of doing it: split the string into words and compare each letter.
-TEST(WordSearch, AgreesWithSplittingTheWords) {
+TEST(WordSearchTest, AgreesWithSplittingTheWords) {
     std::mt19937 rng(7);
     const std::string letters = cp("АБВЕ");
     for (size_t length : {2u, 3u, 6u, 24u}) {
@@ -143,7 +143,7 @@ TEST(WordSearch, AgreesWithSplittingTheWords) {
 
 // Reading a file piece by piece finds what the search of the whole text finds, wherever the pieces end:
 // within the first line, inside a word, at a delimiter or a closing quote.
-TEST(WordSearch, SearchingAFileFindsWhatTheWholeTextFinds) {
+TEST(WordSearchTest, SearchingAFileFindsWhatTheWholeTextFinds) {
     const std::string path =
         (std::filesystem::temp_directory_path() / ("gridmora-search-" + std::to_string(::getpid()))).string();
     std::mt19937 rng(5);
@@ -197,12 +197,12 @@ TEST(WordSearch, SearchingAFileFindsWhatTheWholeTextFinds) {
         WordSearch::SearchFile(std::filesystem::temp_directory_path().string(), "???", found, buffer));
 }
 
-TEST(WordSearch, WordListPath) {
+TEST(WordSearchTest, WordListPath) {
     EXPECT_EQ(WordSearch::WordListPath("/opt/gridmora/", "/", 5), "/opt/gridmora/Data/5.dat");
     EXPECT_EQ(WordSearch::WordListPath("C:\\Gridmora\\", "\\", 24), "C:\\Gridmora\\Data\\24.dat");
 }
 
-TEST(WordListBuilder, SortsCleansAndCountsWords) {
+TEST(WordSearchTest, WordListBuilderSortsCleansAndCountsWords) {
     const std::string input = "\xEF\xBB\xBF"
                               "кот\r\n"
                               "  Сова  \n"
@@ -240,7 +240,7 @@ TEST(WordListBuilder, SortsCleansAndCountsWords) {
     EXPECT_EQ(total, 6u);
 }
 
-TEST(WordListBuilder, FilesReadBackThroughTheSearch) {
+TEST(WordSearchTest, WordListBuilderFilesReadBackThroughTheSearch) {
     const std::vector<std::string> words = {cp("ЛИСА"), cp("СОВА"), "CATS"};
     const std::string file = WordListBuilder::WordListFileText(words);
     EXPECT_EQ(file, cp("3\r\nЛИСАСОВАCATS\r\n"));

@@ -8,14 +8,14 @@ using MsgBoxM::Answer;
 
 class AnswersFileTest : public RingTest {
   protected:
-    void Enter(const QString& text) { TypeEnter(form->txtOtvet, text); }
+    void Enter(const QString& text) { TypeEnter(ui->txtOtvet, text); }
     void SaveAnswers(const std::string& path) {
         fileAnswers.push_back(QPath(path));
-        form->FileSave->trigger();
+        ui->FileSave->trigger();
     }
     void OpenAnswers(const std::string& path) {
         fileAnswers.push_back(QPath(path));
-        form->FileOpenOtvet->trigger();
+        ui->FileOpenOtvet->trigger();
         Activate();
     }
     QString WordsLeft(int n) { return Q(Lang().LangWordsLabel) + " " + QString::number(n); }
@@ -53,7 +53,7 @@ TEST_F(AnswersFileTest, AuthorSaveReopenSolveSaveAnswersAndRestore) {
     EXPECT_EQ(d.KrossFile, kross);
     EXPECT_EQ(d.OtvFile, otv);
     EXPECT_EQ(d.SolvedCount, 2);
-    EXPECT_EQ(form->lblSlov->text(), WordsLeft(2));
+    EXPECT_EQ(ui->lblSlov->text(), WordsLeft(2));
     EXPECT_EQ(d.CurNumber, 0); // the first open word is 2 down
     EXPECT_EQ(d.CurDownNumber, 2);
     EXPECT_NE(d.GridLayers.Get(1, 0, 3), 0); // the solved letters are shown again
@@ -65,7 +65,7 @@ TEST_F(AnswersFileTest, AuthorSaveReopenSolveSaveAnswersAndRestore) {
     Plan({Answer::Ok});
     Enter(QStringLiteral("тик"));
     EXPECT_EQ(messages.back().text, Q(Lang().LangSolvedMsg));
-    form->FileSave->trigger();
+    ui->FileSave->trigger();
     EXPECT_EQ(dialogs.size(), 4u);
     // Opening the answers of a fully solved crossword reports it at once and leaves mode 0.
     Plan({Answer::Ok});
@@ -101,7 +101,7 @@ TEST_F(AnswersFileTest, AnswersOfAnotherCrosswordWithFoldersInItsNameStayInTheSa
     WriteFile(otv, "..\\..\\..\\etc\\passwd\r\nOther\r\n 0 \r\n 3 \r\n 0 \r\n");
     OpenAnswers(otv);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, Plain(form->File->title()) + " " + Q(Lang().LangNotFoundError));
+    EXPECT_EQ(messages[0].text, Plain(ui->File->title()) + " " + Q(Lang().LangNotFoundError));
     // The dialog moved the samples folder to the answers file's folder; only the file name is used.
     EXPECT_EQ(Doc().OtvKrossFile, AppDir() + "passwd");
     EXPECT_EQ(Doc().AppMode, 0);
@@ -119,7 +119,7 @@ TEST_F(AnswersFileTest, AnswersThatDoNotFitTheCrosswordAreRefused) {
     Plan({Answer::Ok});
     OpenAnswers(otv);
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].text, Plain(form->File->title()) + " " + Q(Lang().LangReadError));
+    EXPECT_EQ(messages[1].text, Plain(ui->File->title()) + " " + Q(Lang().LangReadError));
     EXPECT_EQ(Doc().SolvedCount, 0);
     EXPECT_EQ(Doc().AppMode, 5);
     EXPECT_TRUE(Doc().OtvFile.empty());
@@ -130,7 +130,7 @@ TEST_F(AnswersFileTest, BareGridAnswersKeepTheTypedWords) {
     Author(kRing, true);
     const std::string kross = AppDir() + "Samples/bare.krw";
     fileAnswers.push_back(QPath(kross));
-    form->FileSave->trigger();
+    ui->FileSave->trigger();
     Open(kross);
     Enter(QStringLiteral("кот"));
     Enter(QStringLiteral("кит"));
@@ -145,7 +145,7 @@ TEST_F(AnswersFileTest, BareGridAnswersKeepTheTypedWords) {
     const auto& d = Doc();
     EXPECT_EQ(d.AppMode, 4);
     EXPECT_EQ(d.SolvedCount, 2);
-    EXPECT_EQ(d.ClueTexts.Get(1, 0), cp("КОТ"));
+    EXPECT_EQ(d.ClueTexts.Word(1, 0), cp("КОТ"));
     EXPECT_EQ(d.GridLayers.Get(0, 2, 3), Cp1251::Code(cp("Т")[0]));
     EXPECT_EQ(d.CurNumber, 2); // the first word not entered, selected for typing
     EXPECT_EQ(d.CurDirection, 1);

@@ -2,9 +2,11 @@
 #include "GridHelpers.h"
 #include "basics/Cp1251.h"
 #include "display/DigitGlyphs.h"
-#include "display/NewFontM.h"
+#include "display/NewFontMUi.h"
 
 namespace {
+
+class AuthoringTest : public GridWindowTest {};
 
 using MsgBoxM::Answer;
 
@@ -15,22 +17,22 @@ int code(const char* utf8) {
     return Cp1251::Code((*Cp1251::FromUtf8(utf8))[0]);
 }
 
-TEST_F(GridWindowTest, TheNumberedGridShowsTheFirstWordSelected) {
+TEST_F(AuthoringTest, TheNumberedGridShowsTheFirstWordSelected) {
     Start();
     Author(kRing);
     const auto& d = Doc();
     EXPECT_EQ(d.NumberCount, 3);
-    EXPECT_EQ(form->picPole->S.Width(), 3 * 20 + 10);
-    EXPECT_EQ(form->picPole->S.Height(), 3 * 20 + 10);
+    EXPECT_EQ(ui->picPole->S.Width(), 3 * 20 + 10);
+    EXPECT_EQ(ui->picPole->S.Height(), 3 * 20 + 10);
     ASSERT_EQ(d.CurNumber, 1);
     EXPECT_EQ(d.CurDirection, 0);
-    EXPECT_EQ(QApplication::focusWidget(), form->txtVoprosOtvet);
+    EXPECT_EQ(QApplication::focusWidget(), ui->txtVoprosOtvet);
     for (int c = 0; c < 3; ++c)
         EXPECT_EQ(CellPixel(c, 0, 10, 3), SelectionColor) << c;
     EXPECT_EQ(CellPixel(0, 1, 1, 10), CellColor);
     EXPECT_EQ(CellPixel(1, 1, 1, 10), Colors::FieldBack); // a blocked cell is simply background
     // Outlines are black, shared by neighbouring cells.
-    EXPECT_EQ(form->picPole->S.Pixel(5 + 20, 5 + 30), Colors::Black);
+    EXPECT_EQ(ui->picPole->S.Pixel(5 + 20, 5 + 30), Colors::Black);
     // Number 1 in a yellow cell comes from the yellow half of the strip, number 3 in a white cell from
     // the white half; "1" starts "..#.." and "3" starts ".###.".
     EXPECT_EQ(CellPixel(0, 0, 2, 2), SelectionColor);
@@ -40,15 +42,15 @@ TEST_F(GridWindowTest, TheNumberedGridShowsTheFirstWordSelected) {
     Shot("authoring-start");
 }
 
-TEST_F(GridWindowTest, ClueThenAnswerStoresTheWordAndMovesOn) {
+TEST_F(AuthoringTest, ClueThenAnswerStoresTheWordAndMovesOn) {
     Start();
     Author(kRing);
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Домашний зверь"));
-    EXPECT_TRUE(form->txtOtvet->hasFocus()); // no answer yet: Enter moves to the answer box
-    TypeEnter(form->txtOtvet, QStringLiteral("кот"));
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Домашний зверь"));
+    EXPECT_TRUE(ui->txtOtvet->hasFocus()); // no answer yet: Enter moves to the answer box
+    TypeEnter(ui->txtOtvet, QStringLiteral("кот"));
     const auto& d = Doc();
-    EXPECT_EQ(d.ClueTexts.Get(1, 0, 0), cp("Домашний зверь"));
-    EXPECT_EQ(d.ClueTexts.Get(1, 1, 0), cp("КОТ"));
+    EXPECT_EQ(d.ClueTexts.Clue(1, 0), cp("Домашний зверь"));
+    EXPECT_EQ(d.ClueTexts.Answer(1, 0), cp("КОТ"));
     const int kot[] = {code("К"), code("О"), code("Т")};
     for (int c = 0; c < 3; ++c) {
         EXPECT_EQ(d.GridLayers.Get(c, 0, 3), kot[c]);
@@ -58,12 +60,12 @@ TEST_F(GridWindowTest, ClueThenAnswerStoresTheWordAndMovesOn) {
     // The crossing word of the same number comes next.
     EXPECT_EQ(d.CurNumber, 1);
     EXPECT_EQ(d.CurDirection, 1);
-    EXPECT_TRUE(form->txtVoprosOtvet->text().isEmpty());
-    EXPECT_TRUE(form->txtOtvet->text().isEmpty());
+    EXPECT_TRUE(ui->txtVoprosOtvet->text().isEmpty());
+    EXPECT_TRUE(ui->txtOtvet->text().isEmpty());
     EXPECT_EQ(CellPixel(1, 0, 1, 10), CellColor);
     EXPECT_EQ(CellPixel(0, 1, 1, 10), SelectionColor);
     // The letter is drawn right-aligned, 2 pixels inside the right border.
-    const int w = form->picPole->S.TextWidth(QStringLiteral("О"));
+    const int w = ui->picPole->S.TextWidth(QStringLiteral("О"));
     bool inked = false, leftClean = true;
     for (int y = 2; y < 19; ++y) {
         for (int x = 1; x < 18 - w - 1; ++x)
@@ -76,56 +78,56 @@ TEST_F(GridWindowTest, ClueThenAnswerStoresTheWordAndMovesOn) {
     Shot("authoring-stored");
 
     // Next: a word whose crossing partner has an answer goes to the lowest-numbered open word.
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Дерево"));
-    TypeEnter(form->txtOtvet, QStringLiteral("клён"));
-    EXPECT_TRUE(d.ClueTexts.Get(1, 1, 1).empty()); // wrong length: ignored without a message
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Дерево"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("клён"));
+    EXPECT_TRUE(d.ClueTexts.Answer(1, 1).empty()); // wrong length: ignored without a message
     EXPECT_EQ(messages.size(), 1u);                // only the grid-ready question
-    TypeEnter(form->txtOtvet, QStringLiteral("кол"));
-    EXPECT_EQ(d.ClueTexts.Get(1, 1, 1), cp("КОЛ"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("кол"));
+    EXPECT_EQ(d.ClueTexts.Answer(1, 1), cp("КОЛ"));
     EXPECT_EQ(d.CurNumber, 2);
     EXPECT_EQ(d.CurDirection, 1);
 }
 
-TEST_F(GridWindowTest, AClashingLetterIsRefusedAndSelected) {
+TEST_F(AuthoringTest, AClashingLetterIsRefusedAndSelected) {
     Start();
     Author(kRing);
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("a"));
-    TypeEnter(form->txtOtvet, QStringLiteral("кот")); // 1 across; now 1 down is selected
-    ClickCell(1, 2);                                  // 3 across
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("a"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("кот")); // 1 across; now 1 down is selected
+    ClickCell(1, 2);                                // 3 across
     ASSERT_EQ(Doc().CurNumber, 3);
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("b"));
-    TypeEnter(form->txtOtvet, QStringLiteral("дом"));
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("b"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("дом"));
     ClickCell(0, 1); // 1 down: К at the top, Д at the bottom
     ASSERT_EQ(Doc().CurNumber, 1);
     ASSERT_EQ(Doc().CurDirection, 1);
-    form->txtVoprosOtvet->setText("c");
+    ui->txtVoprosOtvet->setText("c");
     Plan({Answer::Ok});
-    TypeEnter(form->txtOtvet, QStringLiteral("кит"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("кит"));
     ASSERT_EQ(messages.size(), 2u); // grid ready, then the clash
     EXPECT_EQ(messages[1].text, Q(Lang().LangLetterConflict) + " Д, Т");
     EXPECT_EQ(messages[1].style, MsgBoxM::Style::Critical);
-    EXPECT_EQ(form->txtOtvet->selectionStart(), 2);
-    EXPECT_EQ(form->txtOtvet->selectedText(), QStringLiteral("т")); // the box keeps what was typed
-    EXPECT_TRUE(Doc().ClueTexts.Get(1, 1, 1).empty());
+    EXPECT_EQ(ui->txtOtvet->selectionStart(), 2);
+    EXPECT_EQ(ui->txtOtvet->selectedText(), QStringLiteral("т")); // the box keeps what was typed
+    EXPECT_TRUE(Doc().ClueTexts.Answer(1, 1).empty());
     EXPECT_EQ(Doc().GridLayers.Get(0, 1, 3), 0);
 }
 
-TEST_F(GridWindowTest, AnEmptyAnswerRemovesTheWordButKeepsCrossingLetters) {
+TEST_F(AuthoringTest, AnEmptyAnswerRemovesTheWordButKeepsCrossingLetters) {
     Start();
     Author(kRing);
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("a"));
-    TypeEnter(form->txtOtvet, QStringLiteral("кот")); // 1 across
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("b"));
-    TypeEnter(form->txtOtvet, QStringLiteral("кол")); // 1 down
-    ClickCell(1, 0);                                  // back to 1 across
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("a"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("кот")); // 1 across
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("b"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("кол")); // 1 down
+    ClickCell(1, 0);                                // back to 1 across
     ASSERT_EQ(Doc().CurNumber, 1);
     ASSERT_EQ(Doc().CurDirection, 0);
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КОТ"));
-    EXPECT_EQ(form->txtVoprosOtvet->text(), QStringLiteral("a"));
-    form->txtOtvet->clear();
-    TypeEnter(form->txtOtvet, QString());
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("КОТ"));
+    EXPECT_EQ(ui->txtVoprosOtvet->text(), QStringLiteral("a"));
+    ui->txtOtvet->clear();
+    TypeEnter(ui->txtOtvet, QString());
     const auto& d = Doc();
-    EXPECT_TRUE(d.ClueTexts.Get(1, 1, 0).empty());
+    EXPECT_TRUE(d.ClueTexts.Answer(1, 0).empty());
     EXPECT_EQ(d.GridLayers.Get(0, 0, 3), code("К")); // the down word's letter stays
     EXPECT_EQ(d.GridLayers.Get(1, 0, 3), 0);
     EXPECT_EQ(d.GridLayers.Get(2, 0, 3), 0);
@@ -133,22 +135,22 @@ TEST_F(GridWindowTest, AnEmptyAnswerRemovesTheWordButKeepsCrossingLetters) {
 
     // A clue alone on a word without an answer stores nothing.
     ClickCell(2, 1); // 2 down, no answer
-    form->txtVoprosOtvet->setText("только вопрос");
-    TypeEnter(form->txtOtvet, QString());
-    EXPECT_TRUE(d.ClueTexts.Get(2, 0, 1).empty());
+    ui->txtVoprosOtvet->setText("только вопрос");
+    TypeEnter(ui->txtOtvet, QString());
+    EXPECT_TRUE(d.ClueTexts.Clue(2, 1).empty());
 }
 
-TEST_F(GridWindowTest, StoringTheLastAnswerSelectsNothing) {
+TEST_F(AuthoringTest, StoringTheLastAnswerSelectsNothing) {
     Start();
     Author({".."});
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Нота"));
-    TypeEnter(form->txtOtvet, QStringLiteral("ля"));
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Нота"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("ля"));
     EXPECT_EQ(Doc().CurNumber, 0);
     EXPECT_EQ(Doc().CurDirection, 1);
     EXPECT_EQ(CellPixel(0, 0, 1, 10), CellColor);
 }
 
-TEST_F(GridWindowTest, ClicksSelectWordsAndACrossingCellSwitchesDirection) {
+TEST_F(AuthoringTest, ClicksSelectWordsAndACrossingCellSwitchesDirection) {
     Start();
     Author(kRing);
     ClickCell(2, 2); // 3 across and 2 down cross here; the other direction is taken first
@@ -167,26 +169,26 @@ TEST_F(GridWindowTest, ClicksSelectWordsAndACrossingCellSwitchesDirection) {
     ClickCell(1, 1); // a blocked cell: nothing
     EXPECT_EQ(Doc().CurNumber, 3);
     // The live clue preview follows the clue box.
-    form->txtVoprosOtvet->setText("Жилище");
-    EXPECT_EQ(form->lblVopros[0]->text(), QStringLiteral("Жилище"));
+    ui->txtVoprosOtvet->setText("Жилище");
+    EXPECT_EQ(ui->lblVopros[0]->text(), QStringLiteral("Жилище"));
 }
 
-TEST_F(GridWindowTest, AnswerBoxDropsSpacesAndCharactersOutsideTheCodePage) {
+TEST_F(AuthoringTest, AnswerBoxDropsSpacesAndCharactersOutsideTheCodePage) {
     Start();
     Author(kRing);
-    form->txtOtvet->setFocus();
-    TypeText(form->txtOtvet, QStringLiteral("к о т"));
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("кот"));
-    TypeText(form->txtOtvet, QStringLiteral("日ß"));
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("кот"));
-    form->txtOtvet->insert(QStringLiteral("中")); // pasted text is taken back as well
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("кот"));
-    form->txtVoprosOtvet->setFocus();
-    TypeText(form->txtVoprosOtvet, QStringLiteral("Ответ — «да» 日"));
-    EXPECT_EQ(form->txtVoprosOtvet->text(), QStringLiteral("Ответ — «да» "));
+    ui->txtOtvet->setFocus();
+    TypeText(ui->txtOtvet, QStringLiteral("к о т"));
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("кот"));
+    TypeText(ui->txtOtvet, QStringLiteral("日ß"));
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("кот"));
+    ui->txtOtvet->insert(QStringLiteral("中")); // pasted text is taken back as well
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("кот"));
+    ui->txtVoprosOtvet->setFocus();
+    TypeText(ui->txtVoprosOtvet, QStringLiteral("Ответ — «да» 日"));
+    EXPECT_EQ(ui->txtVoprosOtvet->text(), QStringLiteral("Ответ — «да» "));
 }
 
-TEST_F(GridWindowTest, LargeClueNumbersRunIntoTheNextCell) {
+TEST_F(AuthoringTest, LargeClueNumbersRunIntoTheNextCell) {
     Start();
     Opt().NumberSize = 3;
     Author({"..........#", "..........#"});
@@ -201,22 +203,23 @@ TEST_F(GridWindowTest, LargeClueNumbersRunIntoTheNextCell) {
             if (x <= left + 20) continue;
             const bool glyph = DigitGlyphs::IsBlack(3, 0, gx, gy);
             if (glyph) {
-                EXPECT_EQ(form->picPole->S.Pixel(x, y), Colors::Black) << x << "," << y;
+                EXPECT_EQ(ui->picPole->S.Pixel(x, y), Colors::Black) << x << "," << y;
                 ++black;
             }
         }
     EXPECT_GT(black, 0);
 }
 
-TEST_F(GridWindowTest, TheLetterFontSetsTheLetterOffset) {
+TEST_F(AuthoringTest, TheLetterFontSetsTheLetterOffset) {
     Start();
     const int before = NewFontM::LetterOffsetY;
     Opt().CellSize = 30;
-    NewFontM::ApplyLetterFont();
+    NewFontM::ApplyLetterFont(*form);
     EXPECT_EQ(NewFontM::LetterOffsetY, before + 10);
     Opt().LetterFontName = cp("No Such Face At All");
     Opt().LetterFontSize = 60;
-    NewFontM::ApplyLetterFont(); // an unknown face quietly falls back; a large font gives a negative offset
+    NewFontM::ApplyLetterFont(
+        *form); // an unknown face quietly falls back; a large font gives a negative offset
     EXPECT_LT(NewFontM::LetterOffsetY, 0);
     EXPECT_TRUE(messages.empty());
 }

@@ -3,8 +3,9 @@
 
 #include "DialogHelpers.h"
 #include "GridHelpers.h"
-#include "app/ApiFont.h"
-#include "display/NewFontM.h"
+#include "app/ApiFontUi.h"
+#include "display/CellPainter.h"
+#include "display/NewFontMUi.h"
 #include "display/frmRazKletok.h"
 
 namespace {
@@ -14,7 +15,7 @@ using MsgBoxM::Answer;
 
 const std::vector<std::string> kRing = {"...", ".#.", "..."};
 
-class CellFontTest : public GridWindowTest {
+class CellFontDialogTest : public GridWindowTest {
   protected:
     void TearDown() override {
         ApiFont::SetResponder({});
@@ -51,7 +52,7 @@ LetterFont LetterFontOf(const Settings& s) {
             s.LetterFontBold, s.LetterFontItalic, s.LetterFontUnderline};
 }
 
-TEST_F(CellFontTest, ChooseLetterFontWritesAConfirmedChoiceOnly) {
+TEST_F(CellFontDialogTest, ChooseLetterFontWritesAConfirmedChoiceOnly) {
     Start();
     auto& o = Opt();
     const LetterFontChoice chosen{QStringLiteral("DejaVu Serif"), 12, true, true, false, true, 0x000000FF};
@@ -84,7 +85,7 @@ TEST_F(CellFontTest, ChooseLetterFontWritesAConfirmedChoiceOnly) {
     EXPECT_EQ(o.LetterFontColor, 0x00FF0000);
 }
 
-TEST_F(CellFontTest, TheRealFontDialogStartsFromTheSettingsAndReportsTheChoice) {
+TEST_F(CellFontDialogTest, TheRealFontDialogStartsFromTheSettingsAndReportsTheChoice) {
     Start();
     auto& o = Opt();
     o.LetterFontName = "DejaVu Sans";
@@ -151,12 +152,12 @@ TEST_F(CellFontTest, TheRealFontDialogStartsFromTheSettingsAndReportsTheChoice) 
     EXPECT_EQ(o.LetterFontName, "MS Sans Serif");
 }
 
-TEST_F(CellFontTest, TheSizeBoxTakesDigitsAndThePreviewFollowsSizesAboveTen) {
+TEST_F(CellFontDialogTest, TheSizeBoxTakesDigitsAndThePreviewFollowsSizesAboveTen) {
     Start();
     NewCrossword(3, 3);
     OnModal<frmRazKletok>([this](frmRazKletok& k) {
         const auto& t = Lang();
-        EXPECT_EQ(k.windowTitle(), Plain(form->OptionsRazmerKF->text()));
+        EXPECT_EQ(k.windowTitle(), Plain(ui->OptionsRazmerKF->text()));
         EXPECT_EQ(k.Label1->text(), Q(t.LangText[17]));
         EXPECT_EQ(k.Label2->text(), Q(t.LangText[18]));
         EXPECT_EQ(k.kFont->text(), Q(t.LangText[19]));
@@ -194,7 +195,7 @@ TEST_F(CellFontTest, TheSizeBoxTakesDigitsAndThePreviewFollowsSizesAboveTen) {
         TypeSize(k, "40");
         k.SzNomer->setCurrentIndex(2);
         DialogShot(&k, "cell-size-dialog");
-        const Surface& strip = form->picNomera[2];
+        const Surface& strip = CellPainter::DigitStrip(3);
         int differ = 0;
         for (int y = 0; y < strip.Height(); ++y)
             for (int x = 0; x < 15; ++x)
@@ -202,13 +203,13 @@ TEST_F(CellFontTest, TheSizeBoxTakesDigitsAndThePreviewFollowsSizesAboveTen) {
         EXPECT_EQ(differ, 0);
         QTest::mouseClick(k.kNO, Qt::LeftButton);
     });
-    form->OptionsRazmerKF->trigger();
+    ui->OptionsRazmerKF->trigger();
     Activate();
     EXPECT_EQ(Opt().CellSize, 20);
     EXPECT_EQ(Opt().NumberSize, 1);
 }
 
-TEST_F(CellFontTest, OkWhileDrawingKeepsEveryMarkAtTheNewSize) {
+TEST_F(CellFontDialogTest, OkWhileDrawingKeepsEveryMarkAtTheNewSize) {
     Start();
     NewCrossword(4, 3);
     DrawGrid({"#...", ".#..", "...#"});
@@ -217,11 +218,11 @@ TEST_F(CellFontTest, OkWhileDrawingKeepsEveryMarkAtTheNewSize) {
         k.SzNomer->setCurrentIndex(1);
         QTest::mouseClick(k.kOK, Qt::LeftButton);
     });
-    form->OptionsRazmerKF->trigger();
+    ui->OptionsRazmerKF->trigger();
     Activate();
     EXPECT_EQ(Opt().CellSize, 30);
     EXPECT_EQ(Opt().NumberSize, 2);
-    const Surface& s = form->picPole->S;
+    const Surface& s = ui->picPole->S;
     EXPECT_EQ(s.Width(), 4 * 30 + 15);
     EXPECT_EQ(s.Height(), 3 * 30 + 15);
     const bool marked[3][4] = {
@@ -241,11 +242,11 @@ TEST_F(CellFontTest, OkWhileDrawingKeepsEveryMarkAtTheNewSize) {
     EXPECT_EQ(CellPixel(2, 0, 15, 15), Colors::Green);
 }
 
-TEST_F(CellFontTest, OkWhileAuthoringAppliesTheFontAndRedrawsAtTheNewSizeKeepingTheSelection) {
+TEST_F(CellFontDialogTest, OkWhileAuthoringAppliesTheFontAndRedrawsAtTheNewSizeKeepingTheSelection) {
     Start();
     Author(kRing);
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Домашний зверь"));
-    TypeEnter(form->txtOtvet, QStringLiteral("кот"));
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Домашний зверь"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("кот"));
     ClickCell(2, 1); // 2 down
     ASSERT_EQ(Doc().CurNumber, 2);
     ASSERT_EQ(Doc().CurDirection, 1);
@@ -257,13 +258,13 @@ TEST_F(CellFontTest, OkWhileAuthoringAppliesTheFontAndRedrawsAtTheNewSizeKeeping
         EXPECT_EQ(k.picKletka->S.TextColor(), 0x000000FF);
         QTest::mouseClick(k.kOK, Qt::LeftButton);
     });
-    form->OptionsRazmerKF->trigger();
+    ui->OptionsRazmerKF->trigger();
     Activate();
     const auto& d = Doc();
     EXPECT_EQ(Opt().CellSize, 30);
     EXPECT_EQ(d.CurNumber, 2);
     EXPECT_EQ(d.CurDirection, 1);
-    const Surface& s = form->picPole->S;
+    const Surface& s = ui->picPole->S;
     EXPECT_EQ(s.Width(), 3 * 30 + 10);
     EXPECT_EQ(s.Height(), 3 * 30 + 10);
     EXPECT_EQ(s.Font().pointSize(), 14);
@@ -282,7 +283,7 @@ TEST_F(CellFontTest, OkWhileAuthoringAppliesTheFontAndRedrawsAtTheNewSizeKeeping
     EXPECT_GT(red, 0);
 }
 
-TEST_F(CellFontTest, ClosingWithoutOkGivesTheLetterFontBack) {
+TEST_F(CellFontDialogTest, ClosingWithoutOkGivesTheLetterFontBack) {
     Start();
     Author(kRing);
     const LetterFont before = LetterFontOf(Opt());
@@ -302,20 +303,20 @@ TEST_F(CellFontTest, ClosingWithoutOkGivesTheLetterFontBack) {
             EXPECT_EQ(Opt().LetterFontSize, size);
             close(k);
         });
-        form->OptionsRazmerKF->trigger();
+        ui->OptionsRazmerKF->trigger();
         Activate();
         EXPECT_EQ(LetterFontOf(Opt()), before) << size;
         EXPECT_EQ(Opt().CellSize, 20);
         // The export picture keeps the font last chosen.
-        EXPECT_EQ(form->picCopyKross.Font().pointSize(), size);
-        EXPECT_EQ(form->picPole->S.Font().pointSize(), before.size);
+        EXPECT_EQ(form->ExportPicture().Font().pointSize(), size);
+        EXPECT_EQ(ui->picPole->S.Font().pointSize(), before.size);
     }
 }
 
-TEST_F(CellFontTest, ASizeBelowOneOrTooLargeForTheFieldIsRefused) {
+TEST_F(CellFontDialogTest, ASizeBelowOneOrTooLargeForTheFieldIsRefused) {
     Start();
     Author(kRing);
-    ASSERT_EQ(form->picPole->S.Width(), 3 * 20 + 10);
+    ASSERT_EQ(ui->picPole->S.Width(), 3 * 20 + 10);
     Plan({Answer::Ok, Answer::Ok, Answer::Ok, Answer::Ok});
     OnModal<frmRazKletok>([this](frmRazKletok& k) {
         // 3 cells of 5457 pixels and the margin make a field of more than 2^28 pixels.
@@ -335,10 +336,10 @@ TEST_F(CellFontTest, ASizeBelowOneOrTooLargeForTheFieldIsRefused) {
         QTest::mouseClick(k.kOK, Qt::LeftButton);
         EXPECT_FALSE(k.isVisible());
     });
-    form->OptionsRazmerKF->trigger();
+    ui->OptionsRazmerKF->trigger();
     Activate();
     EXPECT_EQ(Opt().CellSize, 1);
-    EXPECT_EQ(form->picPole->S.Width(), 3 + 10);
+    EXPECT_EQ(ui->picPole->S.Width(), 3 + 10);
 }
 
 } // namespace

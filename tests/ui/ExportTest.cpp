@@ -32,16 +32,16 @@ class ExportTest : public GridWindowTest {
         for (size_t i = 0; i < given.size(); ++i) {
             if (*given[i] == 0) continue;
             ClickCell(onlyIn[i][0], onlyIn[i][1]);
-            TypeEnter(form->txtVoprosOtvet, QString::fromUtf8(clues[i]));
-            TypeEnter(form->txtOtvet, QString::fromUtf8(given[i]));
-            EXPECT_EQ(Cp1251::ToLower(Doc().ClueTexts.Get(word[i][0], 1, word[i][1])), cp(given[i]));
+            TypeEnter(ui->txtVoprosOtvet, QString::fromUtf8(clues[i]));
+            TypeEnter(ui->txtOtvet, QString::fromUtf8(given[i]));
+            EXPECT_EQ(Cp1251::ToLower(Doc().ClueTexts.Answer(word[i][0], word[i][1])), cp(given[i]));
         }
         Doc().KrossAuthor = cp("Иванов");
     }
     // Runs the export command with the path the dialog gives.
     void Export(const std::string& chosen) {
         fileAnswers.push_back(QPath(chosen));
-        form->KrossCopyWord->trigger();
+        ui->KrossCopyWord->trigger();
         QApplication::processEvents();
     }
     static QImage Picture(const std::string& path) { return QImage(QPath(path)); }
@@ -85,7 +85,7 @@ TEST_F(ExportTest, FileNamesFollowTheChosenPath) {
     Crossword();
     Doc().KrossFile = AppDir() + "Samples/Мой кросс.krw";
     fileAnswers.push_back(QString()); // cancelled: nothing is written
-    form->KrossCopyWord->trigger();
+    ui->KrossCopyWord->trigger();
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_TRUE(dialogs[0].save);
     EXPECT_EQ(dialogs[0].name, QStringLiteral("Мой кросс"));
@@ -147,23 +147,23 @@ TEST_F(ExportTest, PicturesShowTheCellsNumbersAndLetters) {
     EXPECT_TRUE(All(empty, 61, 61, 80, 80, Colors::White)); // (3,3)
     EXPECT_TRUE(All(filled, 21, 21, 39, 39, Colors::Black));
     // The letter sits right-aligned at the letter offset, as on the field.
-    Surface& s = form->picCopyKross;
+    Surface& s = form->ExportPicture();
     const int w = s.TextWidth(QStringLiteral("О"));
     EXPECT_TRUE(All(filled, 21, 1, 20 + 20 - w - 3, 19, Colors::White));
     EXPECT_EQ(At(s.Image(), 1, 1), Colors::Black); // the surface is cleared afterwards
 
     // The page: the captions without their "&" markers, the clues, the answers.
     const std::string page = ReadFile(out_ + "/kross.htm");
-    const std::string kross = Cp(Plain(form->Kross->title()));
-    ASSERT_NE(Cp(form->Kross->title()), kross); // the Kross caption does carry a marker
+    const std::string kross = Cp(Plain(ui->Kross->title()));
+    ASSERT_NE(Cp(ui->Kross->title()), kross); // the Kross caption does carry a marker
     EXPECT_EQ(page.rfind("<html><head>", 0), 0u);
     EXPECT_NE(page.find("<title>" + kross + ": \"" + cp("Тест") + "\" " + Lang().LangAuthorWord + " " +
                         cp("Иванов") + "</title>"),
               std::string::npos);
-    EXPECT_NE(page.find("<br><b>" + Cp(form->lblGorizont->text()) + "</b>  1. " + cp("Домашний зверь") +
+    EXPECT_NE(page.find("<br><b>" + Cp(ui->lblGorizont->text()) + "</b>  1. " + cp("Домашний зверь") +
                         " 3. " + cp("Музыкальный инструмент")),
               std::string::npos);
-    EXPECT_NE(page.find("<br><b>" + Cp(form->lblVertikal->text()) + "</b>  1. " + cp("Заострённая палка") +
+    EXPECT_NE(page.find("<br><b>" + Cp(ui->lblVertikal->text()) + "</b>  1. " + cp("Заострённая палка") +
                         " 2. " + cp("Сладкое блюдо")),
               std::string::npos);
     EXPECT_NE(page.find(cp(" 1. Кот 3. Лира")), std::string::npos);
@@ -173,8 +173,8 @@ TEST_F(ExportTest, PicturesShowTheCellsNumbersAndLetters) {
 TEST_F(ExportTest, HeadingsLoseTheirMarkers) {
     Start();
     Crossword();
-    form->lblGorizont->setText(QStringLiteral("&По горизонтали:"));
-    form->lblVertikal->setText(QStringLiteral("По &&вертикали:"));
+    ui->lblGorizont->setText(QStringLiteral("&По горизонтали:"));
+    ui->lblVertikal->setText(QStringLiteral("По &&вертикали:"));
     Export(out_ + "/k.htm");
     const std::string page = ReadFile(out_ + "/k.htm");
     EXPECT_NE(page.find(cp("<br><b>По горизонтали:</b> ")), std::string::npos);
@@ -184,7 +184,7 @@ TEST_F(ExportTest, HeadingsLoseTheirMarkers) {
 TEST_F(ExportTest, ClassicStyleOffTurnsBothPictures) {
     Start();
     Crossword({"кот", "кол", "", "лира"}); // 2 down stays without answer
-    form->OptionsStyle[1]->trigger();      // while authoring only the setting changes
+    ui->OptionsStyle[1]->trigger();        // while authoring only the setting changes
     ASSERT_EQ(Opt().StyleIndex, 1);
     ASSERT_EQ(Doc().ActiveStyle, 0);
     Export(out_ + "/k.htm");
@@ -211,8 +211,8 @@ TEST_F(ExportTest, ClassicStyleOffTurnsBothPictures) {
 TEST_F(ExportTest, OneRowGrid) {
     Start();
     Author({"..#.."});
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Нота"));
-    TypeEnter(form->txtOtvet, QStringLiteral("ля")); // 2 across stays without answer
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Нота"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("ля")); // 2 across stays without answer
     Export(out_ + "/row");
     const QImage empty = Picture(out_ + "/row.bmp");
     const QImage filled = Picture(out_ + "/row (ответы).bmp");
@@ -229,7 +229,7 @@ TEST_F(ExportTest, OneRowGrid) {
 TEST_F(ExportTest, AnUnwritableFileIsReportedAndNoPageClaimsSuccess) {
     Start();
     Crossword();
-    const QString fileCaption = Plain(form->File->title());
+    const QString fileCaption = Plain(ui->File->title());
     const QString access = Q(Lang().LangAccessError);
     const QString write = Q(Lang().LangWriteError);
     const struct {

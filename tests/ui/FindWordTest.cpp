@@ -24,15 +24,15 @@ class FindWordTest : public GridWindowTest {
     void RingWithAnswers() {
         Author(kRing);
         for (const char* answer : {"кот", "кол", "тон"}) {
-            TypeEnter(form->txtVoprosOtvet, QStringLiteral("вопрос"));
-            TypeEnter(form->txtOtvet, QString::fromUtf8(answer));
+            TypeEnter(ui->txtVoprosOtvet, QStringLiteral("вопрос"));
+            TypeEnter(ui->txtOtvet, QString::fromUtf8(answer));
         }
-        ASSERT_EQ(Doc().ClueTexts.Get(2, 1, 1), cp("ТОН"));
+        ASSERT_EQ(Doc().ClueTexts.Answer(2, 1), cp("ТОН"));
     }
     frmFindWord* Open() {
-        form->KrossFoundWord->trigger();
+        ui->KrossFoundWord->trigger();
         QApplication::processEvents();
-        return frmFindWord::Current();
+        return form->findChild<frmFindWord*>();
     }
     static void CloseByEscape(frmFindWord* w) {
         QTest::keyClick(w->txtWord, Qt::Key_Escape);
@@ -45,9 +45,8 @@ class FindWordTest : public GridWindowTest {
             out << w->Words->index(r).data().toString();
         return out;
     }
-    static QString FoundTitle(qsizetype count) {
-        return Plain(MainForm()->KrossFoundWord->text()) + ": " + Q(Lang().LangText[13]) +
-               QString::number(count);
+    QString FoundTitle(qsizetype count) const {
+        return Plain(ui->KrossFoundWord->text()) + ": " + Q(Lang().LangText[13]) + QString::number(count);
     }
     // Types a pattern into the box and releases Enter, as the user does.
     static void SearchFor(frmFindWord* w, const QString& pattern) {
@@ -68,7 +67,7 @@ TEST_F(FindWordTest, PatternComesFromTheCrossingLettersOnly) {
     form->setGeometry(0, 0, 420, 500); // room beside it on the 800-pixel screen
     QTest::keyClick(form, Qt::Key_F4);
     QApplication::processEvents();
-    frmFindWord* w = frmFindWord::Current();
+    frmFindWord* w = form->findChild<frmFindWord*>();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isWindow());
     EXPECT_FALSE(w->isModal());
@@ -86,7 +85,7 @@ TEST_F(FindWordTest, PatternComesFromTheCrossingLettersOnly) {
     // The main window goes on working while the search window is open.
     EXPECT_TRUE(form->isEnabled());
     CloseByEscape(w);
-    EXPECT_EQ(frmFindWord::Current(), nullptr);
+    EXPECT_EQ(form->findChild<frmFindWord*>(), nullptr);
 
     // 2 down: the across layer gives Т at the top; its own letters О Н do not count.
     ClickCell(2, 1);
@@ -106,8 +105,8 @@ TEST_F(FindWordTest, PatternComesFromTheCrossingLettersOnly) {
 TEST_F(FindWordTest, NoSelectedWordStartsEmptyWithoutASearch) {
     Start();
     Author({".."});
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Нота"));
-    TypeEnter(form->txtOtvet, QStringLiteral("ля"));
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Нота"));
+    TypeEnter(ui->txtOtvet, QStringLiteral("ля"));
     ASSERT_EQ(Doc().CurNumber, 0);
     frmFindWord* w = Open();
     ASSERT_NE(w, nullptr);
@@ -208,7 +207,7 @@ TEST_F(FindWordTest, ArrowsMoveTheListFromThePatternAndEscapeCloses) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
-    EXPECT_EQ(frmFindWord::Current(), nullptr);
+    EXPECT_EQ(form->findChild<frmFindWord*>(), nullptr);
 
     // Escape in the pattern closes too.
     w = Open();
@@ -265,13 +264,13 @@ TEST_F(FindWordTest, AFoundWordGoesIntoTheAnswerBoxAndTheWindowFollowsTheSelecti
 
     // A double click on КИТ: the answer box of 1 across holds it and has the focus; Enter stores it.
     doubleClick(1);
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КИТ"));
-    EXPECT_EQ(QApplication::focusWidget(), form->txtOtvet);
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("КИТ"));
+    EXPECT_EQ(QApplication::focusWidget(), ui->txtOtvet);
     EXPECT_EQ(w->List1->toolTip(), Tr(FindWordText::PutHint));
-    form->txtVoprosOtvet->setText(QStringLiteral("Морской великан"));
-    QTest::keyClick(form->txtOtvet, Qt::Key_Return);
+    ui->txtVoprosOtvet->setText(QStringLiteral("Морской великан"));
+    QTest::keyClick(ui->txtOtvet, Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(Doc().ClueTexts.Get(1, 1, 0), cp("КИТ"));
+    EXPECT_EQ(Doc().ClueTexts.Answer(1, 0), cp("КИТ"));
 
     // The selection moved on to 1 down, and the window with it: К from КИТ, the list searched.
     ASSERT_EQ(Doc().CurNumber, 1);
@@ -286,10 +285,10 @@ TEST_F(FindWordTest, AFoundWordGoesIntoTheAnswerBoxAndTheWindowFollowsTheSelecti
     QTest::keyClick(w->List1, Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_TRUE(w->isVisible()); // Enter does not close the window
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КОЛ"));
-    EXPECT_EQ(QApplication::focusWidget(), form->txtOtvet);
-    TypeEnter(form->txtVoprosOtvet, QStringLiteral("Кол"));
-    EXPECT_EQ(Doc().ClueTexts.Get(1, 1, 1), cp("КОЛ"));
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("КОЛ"));
+    EXPECT_EQ(QApplication::focusWidget(), ui->txtOtvet);
+    TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Кол"));
+    EXPECT_EQ(Doc().ClueTexts.Answer(1, 1), cp("КОЛ"));
 
     // Next: 2 down, with Т at its top from КИТ.
     ASSERT_EQ(Doc().CurNumber, 2);
@@ -299,20 +298,20 @@ TEST_F(FindWordTest, AFoundWordGoesIntoTheAnswerBoxAndTheWindowFollowsTheSelecti
     // The clash rule still holds: the author searched on with other letters and picked КОТ for 2 down.
     SearchFor(w, QStringLiteral("???"));
     doubleClick(0);
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("КОТ"));
-    form->txtVoprosOtvet->setText(QStringLiteral("Мурлыка"));
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("КОТ"));
+    ui->txtVoprosOtvet->setText(QStringLiteral("Мурлыка"));
     Plan({Answer::Ok});
-    QTest::keyClick(form->txtOtvet, Qt::Key_Return);
+    QTest::keyClick(ui->txtOtvet, Qt::Key_Return);
     ASSERT_EQ(messages.size(), 2u); // the grid-ready question, then the clash
     EXPECT_EQ(messages[1].text, Q(Lang().LangLetterConflict) + QStringLiteral(" Т, К"));
-    EXPECT_TRUE(Doc().ClueTexts.Get(2, 1, 1).empty());
+    EXPECT_TRUE(Doc().ClueTexts.Answer(2, 1).empty());
 
     // A word of another length than the selected word's is not put in.
     SearchFor(w, QStringLiteral("??"));
     ASSERT_EQ(w->Words->rowCount(), 2);
-    form->txtOtvet->setText(QStringLiteral("ТОН"));
+    ui->txtOtvet->setText(QStringLiteral("ТОН"));
     doubleClick(0);
-    EXPECT_EQ(form->txtOtvet->text(), QStringLiteral("ТОН"));
+    EXPECT_EQ(ui->txtOtvet->text(), QStringLiteral("ТОН"));
 
     // Clicking another word of the grid refills the pattern: 3 across, with К of КОЛ and nothing else.
     ClickCell(1, 2);

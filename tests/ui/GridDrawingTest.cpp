@@ -1,13 +1,15 @@
 // A new crossword: the size dialog, drawing the grid, clearing it and numbering its words.
 #include "GridHelpers.h"
 #include "document/GridLimits.h"
-#include "grid/PoleMouseUpM.h"
+#include "grid/PoleMouseUpMUi.h"
 
 namespace {
 
+class GridDrawingTest : public GridWindowTest {};
+
 using MsgBoxM::Answer;
 
-TEST_F(GridWindowTest, SizeDialogTakesDigitsOnlyAndEnablesOkWhenComplete) {
+TEST_F(GridDrawingTest, SizeDialogTakesDigitsOnlyAndEnablesOkWhenComplete) {
     Start();
     OnModal<frmRazmer>([](frmRazmer& d) {
         EXPECT_FALSE(d.kOK->isEnabled());
@@ -26,13 +28,13 @@ TEST_F(GridWindowTest, SizeDialogTakesDigitsOnlyAndEnablesOkWhenComplete) {
         EXPECT_TRUE(d.kOK->isDefault());
         QTest::keyClick(d.txtX, Qt::Key_Escape); // Escape changes nothing
     });
-    form->KrossNew->trigger();
+    ui->KrossNew->trigger();
     EXPECT_EQ(Doc().AppMode, 0);
     EXPECT_EQ(Doc().GridWidth, 0);
     EXPECT_EQ(form->windowTitle(), Q(Lang().MsgTitle));
 }
 
-TEST_F(GridWindowTest, NewCrosswordDrawsTheEmptyField) {
+TEST_F(GridDrawingTest, NewCrosswordDrawsTheEmptyField) {
     Start();
     Doc().KrossFile = "/old.krw";
     NewCrossword(4, 3, QStringLiteral("Сад и огород"));
@@ -46,9 +48,9 @@ TEST_F(GridWindowTest, NewCrosswordDrawsTheEmptyField) {
     EXPECT_EQ(d.GridLayers.Ubound0(), 4);
     EXPECT_EQ(d.GridLayers.Ubound1(), 3);
     EXPECT_EQ(form->windowTitle(), Q(Lang().LangAppTitle + " " + Lang().LangModeNewGrid));
-    EXPECT_TRUE(form->kReshotkaGotova->isVisible());
-    EXPECT_TRUE(form->ChSimmetrija->isVisible());
-    const Surface& s = form->picPole->S;
+    EXPECT_TRUE(ui->kReshotkaGotova->isVisible());
+    EXPECT_TRUE(ui->ChSimmetrija->isVisible());
+    const Surface& s = ui->picPole->S;
     EXPECT_EQ(s.Width(), 4 * 20 + 15);
     EXPECT_EQ(s.Height(), 3 * 20 + 15);
     EXPECT_EQ(CellPixel(0, 0), Colors::White);
@@ -62,7 +64,7 @@ TEST_F(GridWindowTest, NewCrosswordDrawsTheEmptyField) {
     EXPECT_NE(s.Pixel(3, 3), Colors::White); // the margin is background
 }
 
-TEST_F(GridWindowTest, TooLargeGridIsRefusedAndChangesNothing) {
+TEST_F(GridDrawingTest, TooLargeGridIsRefusedAndChangesNothing) {
     Start();
     // The largest grid at 20-pixel cells: 1637 x 1637 pixels of field fit, 1638 do not.
     ASSERT_TRUE(GridLimits::GridFits(1637, 10, 20));
@@ -78,7 +80,7 @@ TEST_F(GridWindowTest, TooLargeGridIsRefusedAndChangesNothing) {
         Q_UNUSED(d);
         d.reject();
     });
-    form->KrossNew->trigger();
+    ui->KrossNew->trigger();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
     EXPECT_FALSE(messages[0].text.isEmpty());
@@ -86,10 +88,10 @@ TEST_F(GridWindowTest, TooLargeGridIsRefusedAndChangesNothing) {
     messages.clear();
     NewCrossword(1637, 10);
     EXPECT_EQ(Doc().AppMode, 2);
-    EXPECT_EQ(form->picPole->S.Width(), 1637 * 20 + 15);
+    EXPECT_EQ(ui->picPole->S.Width(), 1637 * 20 + 15);
 }
 
-TEST_F(GridWindowTest, ClicksToggleCellsWithMirrorSymmetry) {
+TEST_F(GridDrawingTest, ClicksToggleCellsWithMirrorSymmetry) {
     Start();
     struct Case {
         int w, h, c, r;
@@ -103,7 +105,7 @@ TEST_F(GridWindowTest, ClicksToggleCellsWithMirrorSymmetry) {
     for (const auto& k : cases) {
         SCOPED_TRACE(testing::Message() << k.w << "x" << k.h << " click " << k.c << "," << k.r);
         NewCrossword(k.w, k.h);
-        form->ChSimmetrija->setChecked(true);
+        ui->ChSimmetrija->setChecked(true);
         ClickCell(k.c, k.r);
         int count = 0;
         for (int r = 0; r < k.h; ++r)
@@ -121,10 +123,10 @@ TEST_F(GridWindowTest, ClicksToggleCellsWithMirrorSymmetry) {
     }
     // Green to white for all mirror images, even one that was white already.
     NewCrossword(15, 15);
-    form->ChSimmetrija->setChecked(false);
+    ui->ChSimmetrija->setChecked(false);
     ClickCell(2, 5);
     ClickCell(12, 9);
-    form->ChSimmetrija->setChecked(true);
+    ui->ChSimmetrija->setChecked(true);
     ClickCell(2, 5);
     for (auto [c, r] : {std::pair{2, 5}, {2, 9}, {12, 9}, {12, 5}, {5, 12}, {9, 12}, {9, 2}, {5, 2}}) {
         EXPECT_EQ(Doc().Cell(c, r), 0);
@@ -132,38 +134,38 @@ TEST_F(GridWindowTest, ClicksToggleCellsWithMirrorSymmetry) {
     }
 }
 
-TEST_F(GridWindowTest, ClickBoundariesAndPointerCoordinates) {
+TEST_F(GridDrawingTest, ClickBoundariesAndPointerCoordinates) {
     Start();
     NewCrossword(3, 2);
-    PoleMouseUpM::FieldClick(4.9, 10);
+    PoleMouseUpM::FieldClick(*form, 4.9, 10);
     EXPECT_EQ(Doc().Cell(0, 0), 0);
-    PoleMouseUpM::FieldClick(5, 10);
+    PoleMouseUpM::FieldClick(*form, 5, 10);
     EXPECT_EQ(Doc().Cell(0, 0), 1);
-    PoleMouseUpM::FieldClick(3 * 20 + 5, 10); // one past the last column
+    PoleMouseUpM::FieldClick(*form, 3 * 20 + 5, 10); // one past the last column
     EXPECT_EQ(Doc().Cell(2, 0) + Doc().Cell(3, 0), 0);
     // A release without a press on the field does nothing.
-    QTest::mouseRelease(form->picPole, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    QTest::mouseRelease(ui->picPole, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
     EXPECT_EQ(Doc().Cell(1, 1), 0);
 
-    QTest::mouseMove(form->picPole, QPoint(5 + 2 * 20 + 3, 5 + 1 * 20 + 3));
-    EXPECT_EQ(form->lblKoordinaty->text(), Q(Lang().LangCoordinates) + " 3,2");
-    QTest::mouseMove(form->picPole, QPoint(3 * 20 + 8, 12)); // right margin
-    EXPECT_EQ(form->lblKoordinaty->text(), Q(Lang().LangCoordinates) + " 0,1");
+    QTest::mouseMove(ui->picPole, QPoint(5 + 2 * 20 + 3, 5 + 1 * 20 + 3));
+    EXPECT_EQ(ui->lblKoordinaty->text(), Q(Lang().LangCoordinates) + " 3,2");
+    QTest::mouseMove(ui->picPole, QPoint(3 * 20 + 8, 12)); // right margin
+    EXPECT_EQ(ui->lblKoordinaty->text(), Q(Lang().LangCoordinates) + " 0,1");
 }
 
-TEST_F(GridWindowTest, ClearAsksAndOpensEveryCell) {
+TEST_F(GridDrawingTest, ClearAsksAndOpensEveryCell) {
     Start();
     NewCrossword(4, 4);
     ClickCell(1, 1);
     ClickCell(2, 3);
     Plan({Answer::No});
-    QTest::mouseClick(form->kClearPole, Qt::LeftButton);
+    QTest::mouseClick(ui->kClearPole, Qt::LeftButton);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, Plain(form->kClearPole->text()) + "?");
+    EXPECT_EQ(messages[0].text, Plain(ui->kClearPole->text()) + "?");
     EXPECT_EQ(messages[0].style, MsgBoxM::Style::Confirm);
     EXPECT_EQ(Doc().Cell(1, 1), 1);
     Plan({Answer::Yes});
-    QTest::mouseClick(form->kClearPole, Qt::LeftButton);
+    QTest::mouseClick(ui->kClearPole, Qt::LeftButton);
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) {
             EXPECT_EQ(Doc().Cell(c, r), 0);
@@ -171,13 +173,13 @@ TEST_F(GridWindowTest, ClearAsksAndOpensEveryCell) {
         }
 }
 
-TEST_F(GridWindowTest, GridReadyNumbersTheWordsAndEntersAuthoring) {
+TEST_F(GridDrawingTest, GridReadyNumbersTheWordsAndEntersAuthoring) {
     Start();
     NewCrossword(3, 2);
     Plan({Answer::No});
-    QTest::mouseClick(form->kReshotkaGotova, Qt::LeftButton);
+    QTest::mouseClick(ui->kReshotkaGotova, Qt::LeftButton);
     EXPECT_EQ(Doc().AppMode, 2);
-    EXPECT_EQ(messages.back().text, Plain(form->kReshotkaGotova->text()) + "?");
+    EXPECT_EQ(messages.back().text, Plain(ui->kReshotkaGotova->text()) + "?");
     GridReady();
     const auto& d = Doc();
     EXPECT_EQ(d.AppMode, 3);
@@ -185,35 +187,34 @@ TEST_F(GridWindowTest, GridReadyNumbersTheWordsAndEntersAuthoring) {
     EXPECT_EQ(d.WordCount, 5);
     EXPECT_TRUE(d.Modified);
     EXPECT_EQ(form->windowTitle(), Q(Lang().LangAppTitle + " " + Lang().LangModeAuthoring));
-    EXPECT_EQ(form->lblSlov->text(), Q(Lang().LangWordsLabel) + " 5");
-    EXPECT_EQ(form->lblVoprosOtvet->text(), Q(Lang().LangAuthorPrompt));
-    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
-    EXPECT_EQ(form->txtOtvet->y(), 458);
+    EXPECT_EQ(ui->lblSlov->text(), Q(Lang().LangWordsLabel) + " 5");
+    EXPECT_EQ(ui->lblVoprosOtvet->text(), Q(Lang().LangAuthorPrompt));
+    EXPECT_TRUE(ui->txtVoprosOtvet->isVisible());
+    EXPECT_EQ(ui->txtOtvet->y(), 458);
     EXPECT_EQ(d.CurNumber, 1);
     EXPECT_EQ(d.CurDirection, 0);
 }
 
-TEST_F(GridWindowTest, BareGridAndGridWithoutWords) {
+TEST_F(GridDrawingTest, BareGridAndGridWithoutWords) {
     Start();
     NewCrossword(3, 3, QStringLiteral("Голый"), true);
     DrawGrid({"...", "##.", "#.#"});
     GridReady();
     EXPECT_EQ(Doc().AppMode, 8);
     EXPECT_EQ(Doc().CurNumber, 0);
-    EXPECT_EQ(form->windowTitle(),
-              Plain(form->Kross->title()) + ": \"Голый\" (" + Q(Lang().LangText[4]) + ")");
+    EXPECT_EQ(form->windowTitle(), Plain(ui->Kross->title()) + ": \"Голый\" (" + Q(Lang().LangText[4]) + ")");
 
     Plan({Answer::No}); // the bare grid is not saved
     NewCrossword(3, 3);
     DrawGrid({".#.", "#.#", ".#."});
     Plan({Answer::Yes, Answer::Ok});
-    QTest::mouseClick(form->kReshotkaGotova, Qt::LeftButton);
+    QTest::mouseClick(ui->kReshotkaGotova, Qt::LeftButton);
     ASSERT_EQ(messages.size(), 4u); // grid ready, save question, grid ready, no words
     EXPECT_EQ(messages[1].style, MsgBoxM::Style::SaveQuestion);
     EXPECT_EQ(messages[3].text, Q(Lang().LangNoWordsMsg));
     EXPECT_EQ(messages[3].style, MsgBoxM::Style::Critical);
     EXPECT_EQ(Doc().AppMode, 2);
-    EXPECT_TRUE(form->kReshotkaGotova->isVisible());
+    EXPECT_TRUE(ui->kReshotkaGotova->isVisible());
     ClickCell(1, 0); // still editable
     EXPECT_EQ(Doc().Cell(1, 0), 0);
 }

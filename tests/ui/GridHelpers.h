@@ -18,12 +18,12 @@ class GridWindowTest : public WindowTest {
             d.chNoOtvet->setChecked(bare);
             QTest::mouseClick(d.kOK, Qt::LeftButton);
         });
-        form->KrossNew->trigger();
+        ui->KrossNew->trigger();
         Activate();
     }
     // Blocks the cells marked "#" in rows of an ASCII grid ("." open), by clicking them.
     void DrawGrid(const std::vector<std::string>& rows) {
-        form->ChSimmetrija->setChecked(false);
+        ui->ChSimmetrija->setChecked(false);
         for (size_t r = 0; r < rows.size(); ++r)
             for (size_t c = 0; c < rows[r].size(); ++c)
                 if (rows[r][c] == '#') ClickCell(static_cast<int>(c), static_cast<int>(r));
@@ -31,7 +31,7 @@ class GridWindowTest : public WindowTest {
     // The grid-ready button, confirmed.
     void GridReady() {
         Plan({MsgBoxM::Answer::Yes});
-        QTest::mouseClick(form->kReshotkaGotova, Qt::LeftButton);
+        QTest::mouseClick(ui->kReshotkaGotova, Qt::LeftButton);
         QApplication::processEvents();
     }
     // A new crossword from an ASCII grid, analysed.
@@ -60,26 +60,26 @@ class RingTest : public GridWindowTest {
     static inline const std::vector<std::string> kRing = {"...", ".#.", "..."};
     void AuthorRing(bool allAnswers = true) {
         Author(kRing);
-        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Мурлыка"));
-        TypeEnter(form->txtOtvet, QStringLiteral("кот"));
-        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Морской великан"));
-        TypeEnter(form->txtOtvet, QStringLiteral("кит"));
-        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Электричество"));
-        TypeEnter(form->txtOtvet, QStringLiteral("ток"));
+        TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Мурлыка"));
+        TypeEnter(ui->txtOtvet, QStringLiteral("кот"));
+        TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Морской великан"));
+        TypeEnter(ui->txtOtvet, QStringLiteral("кит"));
+        TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Электричество"));
+        TypeEnter(ui->txtOtvet, QStringLiteral("ток"));
         if (!allAnswers) return;
-        TypeEnter(form->txtVoprosOtvet, QStringLiteral("Часы говорят"));
-        TypeEnter(form->txtOtvet, QStringLiteral("тик"));
+        TypeEnter(ui->txtVoprosOtvet, QStringLiteral("Часы говорят"));
+        TypeEnter(ui->txtOtvet, QStringLiteral("тик"));
     }
     // Saves the authored crossword through File -> Save to path (author set beforehand).
     void SaveAs(const std::string& path) {
         Doc().KrossAuthor = cp("Автор");
         fileAnswers.push_back(QPath(path));
-        form->FileSave->trigger();
+        ui->FileSave->trigger();
     }
     // Kross -> Open of path.
     void Open(const std::string& path) {
         fileAnswers.push_back(QPath(path));
-        form->KrossOpen->trigger();
+        ui->KrossOpen->trigger();
         Activate();
     }
 };

@@ -9,7 +9,7 @@
 
 #include "DialogHelpers.h"
 #include "WindowFixture.h"
-#include "app/ApiFont.h"
+#include "app/ApiFontUi.h"
 #include "app/CommandLine.h"
 #include "basics/TextFile.h"
 #include "document/SaveOtvetyMUi.h"
@@ -77,6 +77,7 @@ class InstalledTest : public WindowTest {
     // Starts the program as if its binary lay in prefix/bin.
     void StartInstalled() {
         form = MainM::Main(prefix + "/bin");
+        ui = std::make_unique<MainControls>(form);
         Activate();
     }
     void CloseWindow() {
@@ -84,6 +85,7 @@ class InstalledTest : public WindowTest {
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         form = nullptr;
+        ui.reset();
     }
     std::string settingsFolder() const { return home + "/.config/gridmora/"; }
 
@@ -101,18 +103,18 @@ TEST_F(InstalledTest, ReadsItsDataFromShareAndKeepsItsSettingsInTheUsersFolder) 
     EXPECT_EQ(Opt().SamplesDir, data + "Samples");
     EXPECT_EQ(Opt().SettingsDir, settingsFolder());
     EXPECT_EQ(Opt().LanguageFile, "Russian.txt") << "the first start reads the defaults";
-    EXPECT_EQ(form->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
+    EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
     EXPECT_TRUE(messages.empty());
-    form->OptionsStyle[1]->trigger();
+    ui->OptionsStyle[1]->trigger();
     ASSERT_EQ(Opt().StyleIndex, 1);
 
     // Opening starts among the samples; saving, which cannot go there, in the user's documents.
     fs::create_directories(home + "/Documents");
     fileAnswers = {QString(), QString()};
-    form->KrossOpen->trigger();
+    ui->KrossOpen->trigger();
     form->KrossOpenWith(data + "Samples/First.krw");
     ASSERT_EQ(Doc().AppMode, Mode::Solve);
-    form->FileSaveAs->trigger();
+    ui->FileSaveAs->trigger();
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_FALSE(dialogs[0].save);
     EXPECT_EQ(dialogs[0].folder, QPath(data + "Samples"));
@@ -133,7 +135,7 @@ TEST_F(InstalledTest, ReadsItsDataFromShareAndKeepsItsSettingsInTheUsersFolder) 
     // ... and the next start reads them from there.
     StartInstalled();
     EXPECT_EQ(Opt().StyleIndex, 1);
-    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
+    EXPECT_TRUE(ui->OptionsStyle[1]->isChecked());
 }
 
 TEST_F(InstalledTest, ASettingsFolderThatCannotBeMadeIsReportedAtTheClose) {
@@ -187,7 +189,7 @@ TEST_F(WindowTest, AFileGivenOnTheCommandLineOpensAsTheMenuCommandsDo) {
 
     // Answers (in any letter case of the extension): as Ctrl+O.
     const std::string otv = samples + "first answers.OTV";
-    SaveOtvetyM::WriteOtvety(otv);
+    SaveOtvetyM::WriteOtvety(*form, otv);
     ASSERT_TRUE(TextFile::Exists(otv));
     CommandLine::OpenFile(*form, AppDir() + "Samples/Сетка.krw");
     ASSERT_NE(Doc().KrossFile, first);
@@ -242,7 +244,7 @@ TEST_F(WindowTest, TheToolkitsOwnTextsFollowTheInterfaceLanguage) {
             ClickListEntry(l.DirT, l.File->row(found.first()));
             QTest::mouseClick(l.OK, Qt::LeftButton);
         });
-        form->OptionsLanguage->trigger();
+        ui->OptionsLanguage->trigger();
         Activate();
         ASSERT_EQ(Opt().LanguageFile, file);
     };

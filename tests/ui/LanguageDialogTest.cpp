@@ -9,6 +9,8 @@
 
 namespace {
 
+class LanguageDialogTest : public WindowTest {};
+
 using MsgBoxM::Answer;
 
 QStringList Entries(const QListWidget* list) {
@@ -18,7 +20,7 @@ QStringList Entries(const QListWidget* list) {
     return out;
 }
 
-TEST_F(WindowTest, TheLanguageFilesAreListedInOrderAndTheChoiceSwitchesEveryCaption) {
+TEST_F(LanguageDialogTest, TheLanguageFilesAreListedInOrderAndTheChoiceSwitchesEveryCaption) {
     Start();
     const auto& t = Lang();
     OnModal<frmLang>([&t](frmLang& l) {
@@ -39,14 +41,14 @@ TEST_F(WindowTest, TheLanguageFilesAreListedInOrderAndTheChoiceSwitchesEveryCapt
         DialogShot(&l, "language-dialog");
         QTest::mouseClick(l.OK, Qt::LeftButton);
     });
-    form->OptionsLanguage->trigger();
+    ui->OptionsLanguage->trigger();
     Activate();
     EXPECT_EQ(Opt().LanguageFile, "English.txt");
-    EXPECT_EQ(form->OptionsLanguage->text(), QStringLiteral("Language: English"));
-    EXPECT_EQ(form->File->title(), QStringLiteral("&File"));
-    EXPECT_EQ(form->Kross->title(), QStringLiteral("&Crossword"));
-    EXPECT_EQ(form->KrossNew->text(), QStringLiteral("&New..."));
-    EXPECT_EQ(form->lblStatistika->text(), QStringLiteral("Statistics"));
+    EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: English"));
+    EXPECT_EQ(ui->File->title(), QStringLiteral("&File"));
+    EXPECT_EQ(ui->Kross->title(), QStringLiteral("&Crossword"));
+    EXPECT_EQ(ui->KrossNew->text(), QStringLiteral("&New..."));
+    EXPECT_EQ(ui->lblStatistika->text(), QStringLiteral("Statistics"));
     EXPECT_EQ(Q(t.LangText[5]), QStringLiteral("Cancel"));
 
     // The choice is what the settings file keeps.
@@ -59,7 +61,7 @@ TEST_F(WindowTest, TheLanguageFilesAreListedInOrderAndTheChoiceSwitchesEveryCapt
     EXPECT_EQ(lines[1], "English.txt");
 }
 
-TEST_F(WindowTest, TheLanguageStaysWithoutAChoiceOrOnCancel) {
+TEST_F(LanguageDialogTest, TheLanguageStaysWithoutAChoiceOrOnCancel) {
     Start();
     const std::function<void(frmLang&)> ways[] = {
         [](frmLang& l) { QTest::mouseClick(l.OK, Qt::LeftButton); }, // nothing selected
@@ -78,15 +80,15 @@ TEST_F(WindowTest, TheLanguageStaysWithoutAChoiceOrOnCancel) {
             way(l);
             EXPECT_FALSE(l.isVisible());
         });
-        form->OptionsLanguage->trigger();
+        ui->OptionsLanguage->trigger();
         Activate();
         EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
-        EXPECT_EQ(form->File->title(), Caption(3));
-        EXPECT_EQ(form->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
+        EXPECT_EQ(ui->File->title(), Caption(3));
+        EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
     }
 }
 
-TEST_F(WindowTest, ADoubleClickChoosesTheEntry) {
+TEST_F(LanguageDialogTest, ADoubleClickChoosesTheEntry) {
     WriteFile(AppDir() + "Gridmora Int.ini", "6.5\r\nEnglish.txt\r\n");
     Start();
     ASSERT_EQ(Opt().LanguageFile, "English.txt");
@@ -96,14 +98,14 @@ TEST_F(WindowTest, ADoubleClickChoosesTheEntry) {
         ClickListEntry(l.DirT, 1, true);
         EXPECT_FALSE(l.isVisible());
     });
-    form->OptionsLanguage->trigger();
+    ui->OptionsLanguage->trigger();
     Activate();
     EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
-    EXPECT_EQ(form->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
-    EXPECT_EQ(form->File->title(), QStringLiteral("&Файл"));
+    EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
+    EXPECT_EQ(ui->File->title(), QStringLiteral("&Файл"));
 }
 
-TEST_F(WindowTest, AFileThatCannotBeReadKeepsEveryOtherNameBesideItsFile) {
+TEST_F(LanguageDialogTest, AFileThatCannotBeReadKeepsEveryOtherNameBesideItsFile) {
     const std::string dir = AppDir() + "Language/";
     // A link to nowhere sorts first; a folder is no language file; a third language sorts last.
     ASSERT_EQ(symlink((dir + "missing/target.txt").c_str(), (dir + "Broken.txt").c_str()), 0);
@@ -120,11 +122,11 @@ TEST_F(WindowTest, AFileThatCannotBeReadKeepsEveryOtherNameBesideItsFile) {
         EXPECT_EQ(l.Inform->text(), QStringLiteral("Zulu.txt"));
         QTest::mouseClick(l.OK, Qt::LeftButton);
     });
-    form->OptionsLanguage->trigger();
+    ui->OptionsLanguage->trigger();
     Activate();
     EXPECT_EQ(Opt().LanguageFile, "Zulu.txt");
-    EXPECT_EQ(form->OptionsLanguage->text(), QStringLiteral("Language: Zulu"));
-    EXPECT_EQ(form->File->title(), QStringLiteral("&Zfile"));
+    EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: Zulu"));
+    EXPECT_EQ(ui->File->title(), QStringLiteral("&Zfile"));
 
     // Choosing the unreadable entry gives the loader's message; the language stays and the dialog closes.
     Plan({Answer::Ok});
@@ -133,7 +135,7 @@ TEST_F(WindowTest, AFileThatCannotBeReadKeepsEveryOtherNameBesideItsFile) {
         QTest::mouseClick(l.OK, Qt::LeftButton);
         EXPECT_FALSE(l.isVisible());
     });
-    form->OptionsLanguage->trigger();
+    ui->OptionsLanguage->trigger();
     Activate();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
@@ -141,7 +143,7 @@ TEST_F(WindowTest, AFileThatCannotBeReadKeepsEveryOtherNameBesideItsFile) {
     EXPECT_EQ(Opt().LanguageFile, "Zulu.txt");
 }
 
-TEST_F(WindowTest, WithoutALanguageInForceOrWithoutFilesTheCaptionsStayAsDesigned) {
+TEST_F(LanguageDialogTest, WithoutALanguageInForceOrWithoutFilesTheCaptionsStayAsDesigned) {
     Start();
     Opt().LanguageFile.clear();
     OnModal<frmLang>([](frmLang& l) {
@@ -151,7 +153,7 @@ TEST_F(WindowTest, WithoutALanguageInForceOrWithoutFilesTheCaptionsStayAsDesigne
         EXPECT_EQ(l.NO->text(), QStringLiteral("Cancel"));
         QTest::mouseClick(l.NO, Qt::LeftButton);
     });
-    form->OptionsLanguage->trigger();
+    ui->OptionsLanguage->trigger();
     Activate();
 
     Opt().LanguageFile = "Russian.txt";
@@ -163,7 +165,7 @@ TEST_F(WindowTest, WithoutALanguageInForceOrWithoutFilesTheCaptionsStayAsDesigne
         QTest::mouseClick(l.OK, Qt::LeftButton);
         EXPECT_FALSE(l.isVisible());
     });
-    form->OptionsLanguage->trigger();
+    ui->OptionsLanguage->trigger();
     Activate();
     EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
     EXPECT_TRUE(messages.empty());

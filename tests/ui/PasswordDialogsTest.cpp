@@ -1,7 +1,7 @@
 // The crossword properties (author, name, edit password) and the unlock dialog.
 #include "DialogHelpers.h"
 #include "GridHelpers.h"
-#include "app/DeystvieM.h"
+#include "app/DeystvieMUi.h"
 #include "document/KodKodirovkiM.h"
 #include "document/OpenKrossM.h"
 #include "document/SaveKrossM.h"
@@ -16,15 +16,15 @@ using MsgBoxM::Answer;
 // A ring: 1 across and 1 down from the corner, 2 down on the right, 3 across at the bottom.
 const std::vector<std::string> kRing = {"...", ".#.", "..."};
 
-class PasswordTest : public GridWindowTest {
+class PasswordDialogsTest : public GridWindowTest {
   protected:
     // The ring authored with answers for its first `count` words (in the order the program offers them).
     void AuthorRing(int count) {
         Author(kRing);
         const char* words[] = {"кот", "кол", "ток", "лук"};
         for (int i = 0; i < count; ++i) {
-            TypeEnter(form->txtVoprosOtvet, QStringLiteral("вопрос %1").arg(i + 1));
-            TypeEnter(form->txtOtvet, QString::fromUtf8(words[i]));
+            TypeEnter(ui->txtVoprosOtvet, QStringLiteral("вопрос %1").arg(i + 1));
+            TypeEnter(ui->txtOtvet, QString::fromUtf8(words[i]));
         }
     }
     // The crossword as a solver sees it after opening its file: mode 5 (or 6), turned style, some progress.
@@ -37,16 +37,16 @@ class PasswordTest : public GridWindowTest {
         d.SolvedWords.Set(1, 0, 1);
         d.SolvedCount = 1;
         d.Modified = false;
-        LoadReshotkiM::LoadGrid();
-        DeystvieM::ApplyMode();
-        form->setWindowTitle(DeystvieM::SolvingCaption());
+        LoadReshotkiM::LoadGrid(*form);
+        DeystvieM::ApplyMode(*form);
+        form->setWindowTitle(DeystvieM::SolvingCaption(*form));
     }
     static std::string Unscrambled(const std::string& scrambled) {
         return OpenKrossM::Unscramble(Doc(), scrambled);
     }
 };
 
-TEST_F(PasswordTest, PropertiesStartFromTheDocumentAndOkNeedsTwoEqualPasswords) {
+TEST_F(PasswordDialogsTest, PropertiesStartFromTheDocumentAndOkNeedsTwoEqualPasswords) {
     Start();
     Author(kRing);
     auto& d = Doc();
@@ -54,9 +54,9 @@ TEST_F(PasswordTest, PropertiesStartFromTheDocumentAndOkNeedsTwoEqualPasswords) 
     d.EditPassword = SaveKrossM::Scramble(d, cp("Ключ"));
     d.Modified = true;
     const QString caption = form->windowTitle();
-    OnModal<frmAbout>([](frmAbout& a) {
+    OnModal<frmAbout>([this](frmAbout& a) {
         const auto& t = Lang();
-        EXPECT_EQ(a.windowTitle(), Plain(MainForm()->KrossAbout->text()));
+        EXPECT_EQ(a.windowTitle(), Plain(ui->KrossAbout->text()));
         EXPECT_EQ(a.Label1->text(), Q(t.LangText[10]));
         EXPECT_EQ(a.Label2->text(), Q(t.LangText[11]));
         EXPECT_EQ(a.Label3->text(), Q(t.LangText[6]));
@@ -98,7 +98,7 @@ TEST_F(PasswordTest, PropertiesStartFromTheDocumentAndOkNeedsTwoEqualPasswords) 
         a.txtPW2->setText(QStringLiteral("Новый"));
         QTest::keyClick(a.txtPW2, Qt::Key_Return); // the default button
     });
-    form->KrossAbout->trigger();
+    ui->KrossAbout->trigger();
     Activate();
     EXPECT_EQ(d.KrossAuthor, cp("Петров"));
     EXPECT_EQ(d.KrossName, cp("Тест"));
@@ -111,7 +111,7 @@ TEST_F(PasswordTest, PropertiesStartFromTheDocumentAndOkNeedsTwoEqualPasswords) 
     EXPECT_EQ(messages.size(), 1u); // only the grid-ready question
 }
 
-TEST_F(PasswordTest, RenamingRebuildsTheTablesBeforeThePasswordIsScrambled) {
+TEST_F(PasswordDialogsTest, RenamingRebuildsTheTablesBeforeThePasswordIsScrambled) {
     Start();
     Author(kRing);
     auto& d = Doc();
@@ -124,7 +124,7 @@ TEST_F(PasswordTest, RenamingRebuildsTheTablesBeforeThePasswordIsScrambled) {
         a.txtPW2->setText(QStringLiteral("Пароль"));
         QTest::mouseClick(a.kOK, Qt::LeftButton);
     });
-    form->KrossAbout->trigger();
+    ui->KrossAbout->trigger();
     Activate();
     const auto renamed = KodKodirovkiM::MakeCodeTables(cp("Другое имя"));
     EXPECT_EQ(d.KrossName, cp("Другое имя"));
@@ -140,12 +140,12 @@ TEST_F(PasswordTest, RenamingRebuildsTheTablesBeforeThePasswordIsScrambled) {
         EXPECT_EQ(a.txtPW2->text(), QStringLiteral("Пароль"));
         QTest::mouseClick(a.kOK, Qt::LeftButton);
     });
-    form->KrossAbout->trigger();
+    ui->KrossAbout->trigger();
     Activate();
     EXPECT_EQ(d.EditPassword, held);
 }
 
-TEST_F(PasswordTest, PropertiesCloseWithoutChangeByCancelOrEscapeInTheNameBoxes) {
+TEST_F(PasswordDialogsTest, PropertiesCloseWithoutChangeByCancelOrEscapeInTheNameBoxes) {
     Start();
     Author(kRing);
     auto& d = Doc();
@@ -171,7 +171,7 @@ TEST_F(PasswordTest, PropertiesCloseWithoutChangeByCancelOrEscapeInTheNameBoxes)
             close(a);
             EXPECT_FALSE(a.isVisible());
         });
-        form->KrossAbout->trigger();
+        ui->KrossAbout->trigger();
         Activate();
         EXPECT_EQ(d.KrossAuthor, before.KrossAuthor);
         EXPECT_EQ(d.KrossName, before.KrossName);
@@ -183,13 +183,13 @@ TEST_F(PasswordTest, PropertiesCloseWithoutChangeByCancelOrEscapeInTheNameBoxes)
     d.KrossAuthor.clear();
     d.KrossName = cp("Тест");
     OnModal<frmAbout>([](frmAbout& a) { QTest::mouseClick(a.kNO, Qt::LeftButton); });
-    form->FileSave->trigger();
+    ui->FileSave->trigger();
     Activate();
     EXPECT_TRUE(d.KrossAuthor.empty());
     EXPECT_TRUE(dialogs.empty());
 }
 
-TEST_F(PasswordTest, TheRightPasswordUnlocksAuthoringAndAWrongOneIsRefused) {
+TEST_F(PasswordDialogsTest, TheRightPasswordUnlocksAuthoringAndAWrongOneIsRefused) {
     Start();
     AuthorRing(4);
     AsOpened(Mode::Solve, "Секрет");
@@ -201,7 +201,7 @@ TEST_F(PasswordTest, TheRightPasswordUnlocksAuthoringAndAWrongOneIsRefused) {
     Plan({Answer::Ok, Answer::Ok});
     OnModal<frmChange>([this](frmChange& c) {
         const auto& t = Lang();
-        EXPECT_EQ(c.windowTitle(), Plain(MainForm()->KrossChange->text()));
+        EXPECT_EQ(c.windowTitle(), Plain(ui->KrossChange->text()));
         EXPECT_EQ(c.Label1->text(), Q(t.LangText[6]));
         EXPECT_EQ(c.kNO->text(), Q(t.LangText[5]));
         EXPECT_TRUE(c.kOK->isEnabled());
@@ -226,7 +226,7 @@ TEST_F(PasswordTest, TheRightPasswordUnlocksAuthoringAndAWrongOneIsRefused) {
         QTest::keyClick(c.txtPassword, Qt::Key_Return);
         EXPECT_FALSE(c.isVisible());
     });
-    form->KrossChange->trigger();
+    ui->KrossChange->trigger();
     Activate();
     EXPECT_EQ(messages.size(), 3u);
     EXPECT_EQ(d.AppMode, Mode::Authoring);
@@ -243,17 +243,17 @@ TEST_F(PasswordTest, TheRightPasswordUnlocksAuthoringAndAWrongOneIsRefused) {
     EXPECT_EQ(d.GridLayers.Get(1, 0, Layer::Letter), letter("О"));
     EXPECT_EQ(d.ViewSlotTable.Get(2, Slot::X, 1), 2);
     EXPECT_EQ(form->windowTitle(), Q(Lang().LangAppTitle + " " + Lang().LangModeAuthoring));
-    EXPECT_EQ(form->lblVoprosOtvet->text(), Q(Lang().LangAuthorPrompt));
-    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
-    EXPECT_TRUE(form->KrossAbout->isEnabled());
-    EXPECT_FALSE(form->KrossChange->isEnabled());
+    EXPECT_EQ(ui->lblVoprosOtvet->text(), Q(Lang().LangAuthorPrompt));
+    EXPECT_TRUE(ui->txtVoprosOtvet->isVisible());
+    EXPECT_TRUE(ui->KrossAbout->isEnabled());
+    EXPECT_FALSE(ui->KrossChange->isEnabled());
     // Every word has its answer: nothing is selected.
     EXPECT_EQ(d.CurNumber, 0);
     EXPECT_EQ(d.CurDirection, 1);
     EXPECT_EQ(CellPixel(1, 0, 1, 10), CellColor);
 }
 
-TEST_F(PasswordTest, WithoutAPasswordOnlyAnEmptyBoxUnlocks) {
+TEST_F(PasswordDialogsTest, WithoutAPasswordOnlyAnEmptyBoxUnlocks) {
     Start();
     AuthorRing(4);
     AsOpened(Mode::Solve, "");
@@ -265,13 +265,13 @@ TEST_F(PasswordTest, WithoutAPasswordOnlyAnEmptyBoxUnlocks) {
         c.txtPassword->clear();
         QTest::mouseClick(c.kOK, Qt::LeftButton);
     });
-    form->KrossChange->trigger();
+    ui->KrossChange->trigger();
     Activate();
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(Doc().AppMode, Mode::Authoring);
 }
 
-TEST_F(PasswordTest, CancelEscapeOrTheSaveQuestionKeepTheSolvingMode) {
+TEST_F(PasswordDialogsTest, CancelEscapeOrTheSaveQuestionKeepTheSolvingMode) {
     Start();
     AuthorRing(4);
     AsOpened(Mode::Solve, "Секрет");
@@ -286,7 +286,7 @@ TEST_F(PasswordTest, CancelEscapeOrTheSaveQuestionKeepTheSolvingMode) {
             close(c);
             EXPECT_FALSE(c.isVisible());
         });
-        form->KrossChange->trigger();
+        ui->KrossChange->trigger();
         Activate();
         EXPECT_EQ(d.AppMode, Mode::Solve);
         EXPECT_EQ(d.ActiveStyle, 1);
@@ -295,14 +295,14 @@ TEST_F(PasswordTest, CancelEscapeOrTheSaveQuestionKeepTheSolvingMode) {
     // Unsaved progress: Cancel at the save question opens no dialog at all.
     d.Modified = true;
     Plan({Answer::Cancel});
-    form->KrossChange->trigger();
+    ui->KrossChange->trigger();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].text, Q(Lang().LangSaveAnswersPrompt));
     EXPECT_EQ(d.AppMode, Mode::Solve);
 }
 
-TEST_F(PasswordTest, AnIncompleteCrosswordIsUnlockedFromTheOpenPath) {
+TEST_F(PasswordDialogsTest, AnIncompleteCrosswordIsUnlockedFromTheOpenPath) {
     Start();
     AuthorRing(3); // 3 across has no answer
     AsOpened(Mode::Incomplete, "Секрет");
@@ -317,11 +317,11 @@ TEST_F(PasswordTest, AnIncompleteCrosswordIsUnlockedFromTheOpenPath) {
     // The word without an answer is offered.
     EXPECT_EQ(d.CurNumber, 3);
     EXPECT_EQ(d.CurDirection, 0);
-    EXPECT_EQ(form->txtVoprosOtvet->text(), QString());
-    EXPECT_EQ(form->txtOtvet->text(), QString());
+    EXPECT_EQ(ui->txtVoprosOtvet->text(), QString());
+    EXPECT_EQ(ui->txtOtvet->text(), QString());
     EXPECT_EQ(CellPixel(1, 2, 1, 10), SelectionColor);
     EXPECT_EQ(CellPixel(2, 1, 1, 10), CellColor);
-    EXPECT_EQ(QApplication::focusWidget(), form->txtVoprosOtvet);
+    EXPECT_EQ(QApplication::focusWidget(), ui->txtVoprosOtvet);
 }
 
 } // namespace

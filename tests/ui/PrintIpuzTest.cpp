@@ -14,14 +14,14 @@
 #include <QStandardPaths>
 
 #include "GridHelpers.h"
-#include "app/DeystvieM.h"
-#include "app/FileMessages.h"
+#include "app/DeystvieMUi.h"
 #include "basics/TextFile.h"
 #include "document/frmChange.h"
 #include "export/ExportCommands.h"
 #include "export/IpuzFormat.h"
 #include "export/PrintKross.h"
 #include "lang/LanguageFile.h"
+#include "widgets/FileMessages.h"
 
 namespace {
 
@@ -73,17 +73,17 @@ class PrintIpuzTest : public RingTest {
     // Crossword -> Export to PDF with the path the dialog gives.
     void ExportPdf(const std::string& chosen) {
         fileAnswers.push_back(QPath(chosen));
-        form->KrossExportPdf->trigger();
+        ui->KrossExportPdf->trigger();
         QApplication::processEvents();
     }
     void ExportIpuz(const std::string& chosen) {
         fileAnswers.push_back(QPath(chosen));
-        form->KrossExportIpuz->trigger();
+        ui->KrossExportIpuz->trigger();
         QApplication::processEvents();
     }
     // The job and the pages the PDF export of the document in work lays out.
     PrintKross::Job Job() const {
-        return PrintKross::MakeJob(Doc(), Lang(), Opt(), form->FileAnswersPage->isChecked());
+        return PrintKross::MakeJob(Doc(), Lang(), Opt(), ui->FileAnswersPage->isChecked());
     }
     static std::vector<PrintLayout::Page> Pages(const PrintKross::Job& job) {
         QBuffer buffer;
@@ -96,20 +96,20 @@ class PrintIpuzTest : public RingTest {
         bool print, answersPage;
     };
     Enabled Items() const {
-        const bool print = form->FilePrint->isEnabled();
-        EXPECT_EQ(form->FilePrintPreview->isEnabled(), print);
-        EXPECT_EQ(form->KrossExportPdf->isEnabled(), print);
-        EXPECT_EQ(form->KrossExportIpuz->isEnabled(), print);
-        return {print, form->FileAnswersPage->isEnabled()};
+        const bool print = ui->FilePrint->isEnabled();
+        EXPECT_EQ(ui->FilePrintPreview->isEnabled(), print);
+        EXPECT_EQ(ui->KrossExportPdf->isEnabled(), print);
+        EXPECT_EQ(ui->KrossExportIpuz->isEnabled(), print);
+        return {print, ui->FileAnswersPage->isEnabled()};
     }
     std::string out_;
 };
 
 TEST_F(PrintIpuzTest, MenuItemsFollowTheModeAndTheLanguage) {
     Start();
-    EXPECT_EQ(form->FilePrint->text(), Tr(Index::Print));
-    EXPECT_EQ(form->FilePrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    EXPECT_EQ(form->KrossExportIpuz->text(), Tr(Index::ExportIpuz));
+    EXPECT_EQ(ui->FilePrint->text(), Tr(Index::Print));
+    EXPECT_EQ(ui->FilePrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(ui->KrossExportIpuz->text(), Tr(Index::ExportIpuz));
     EXPECT_NE(Tr(Index::ExportIpuz), QString::fromUtf8(BuiltInText(Index::ExportIpuz).data())); // Russian
     auto expect = [&](const char* when, Enabled e) {
         SCOPED_TRACE(when);
@@ -139,7 +139,7 @@ TEST_F(PrintIpuzTest, PdfHoldsTheCluesFontsAndNumbersInTheirCells) {
     Start();
     Open(samplePath("Первый.krw"));
     ASSERT_EQ(Doc().AppMode, Mode::Solve);
-    form->FileAnswersPage->setChecked(true);
+    ui->FileAnswersPage->setChecked(true);
     ExportPdf(out_ + "first");
     const std::string pdf = out_ + "first.pdf";
     ASSERT_TRUE(TextFile::Exists(pdf));
@@ -149,8 +149,8 @@ TEST_F(PrintIpuzTest, PdfHoldsTheCluesFontsAndNumbersInTheirCells) {
     for (int32_t n = 1; n <= Doc().NumberCount; ++n)
         for (int32_t d = 0; d <= 1; ++d)
             if (Doc().WordLength(n, d) > 0) {
-                EXPECT_TRUE(text.contains(squeezed(Q(Doc().ClueTexts.Get(n, 0, d))))) << n << "/" << d;
-                EXPECT_TRUE(text.contains(Q(Cp1251::ToLower(Doc().ClueTexts.Get(n, 1, d)).substr(1))));
+                EXPECT_TRUE(text.contains(squeezed(Q(Doc().ClueTexts.Clue(n, d))))) << n << "/" << d;
+                EXPECT_TRUE(text.contains(Q(Cp1251::ToLower(Doc().ClueTexts.Answer(n, d)).substr(1))));
             }
     EXPECT_TRUE(text.contains(Q(Doc().KrossName)));
     EXPECT_TRUE(text.contains(Tr(Index::AnswersHeading)));
@@ -218,7 +218,7 @@ TEST_F(PrintIpuzTest, PdfHoldsTheCluesFontsAndNumbersInTheirCells) {
 TEST_F(PrintIpuzTest, TurnedStylePrintsTheGridTurned) {
     NEEDS_POPPLER();
     Start();
-    form->OptionsStyle[1]->trigger();
+    ui->OptionsStyle[1]->trigger();
     AuthorRing();
     ExportPdf(out_ + "turned.pdf");
     const QString boxes =
@@ -241,14 +241,14 @@ TEST_F(PrintIpuzTest, PrintAndPreviewShowThePages) {
     // The answers page only when asked for.
     const std::string printed = out_ + "printed.pdf";
     auto printTo = [&](bool withAnswers) {
-        form->FileAnswersPage->setChecked(withAnswers);
+        ui->FileAnswersPage->setChecked(withAnswers);
         ExportCommands::SetPrintResponder([&](QPrinter& p) {
             EXPECT_EQ(p.pageLayout().pageSize().id(), QPageSize::A4);
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(QPath(printed));
             return true;
         });
-        form->FilePaperSize[0]->trigger();
+        ui->FilePaperSize[0]->trigger();
         QTest::keyClick(form, Qt::Key_P, Qt::ControlModifier);
         QApplication::processEvents();
         return pageCount(ReadFile(printed));
@@ -258,7 +258,7 @@ TEST_F(PrintIpuzTest, PrintAndPreviewShowThePages) {
     // A cancelled print dialog prints nothing.
     std::filesystem::remove(printed);
     ExportCommands::SetPrintResponder([](QPrinter&) { return false; });
-    form->FilePrint->trigger();
+    ui->FilePrint->trigger();
     EXPECT_FALSE(TextFile::Exists(printed));
 
     int shown = -1;
@@ -271,7 +271,7 @@ TEST_F(PrintIpuzTest, PrintAndPreviewShowThePages) {
         if (!dir.isEmpty()) d.grab().save(QString::fromUtf8(dir) + "/print-preview.png");
         d.reject();
     });
-    form->FilePrintPreview->trigger();
+    ui->FilePrintPreview->trigger();
     Activate();
     EXPECT_EQ(shown, 2);
 }
@@ -279,7 +279,7 @@ TEST_F(PrintIpuzTest, PrintAndPreviewShowThePages) {
 TEST_F(PrintIpuzTest, PdfOfAProtectedCrosswordLeavesOutTheAnswers) {
     Start();
     Open(samplePath("Зверинец.krw"));
-    form->FileAnswersPage->setChecked(true); // checked earlier, but not available now
+    ui->FileAnswersPage->setChecked(true); // checked earlier, but not available now
     ExportPdf(out_ + "zoo.pdf");
     EXPECT_EQ(pageCount(ReadFile(out_ + "zoo.pdf")), 1);
 
@@ -308,16 +308,16 @@ TEST_F(PrintIpuzTest, IpuzOutAndInGivesTheSameCrosswordFile) {
     EXPECT_EQ(d.AppMode, Mode::Authoring);
     EXPECT_TRUE(d.Modified);
     EXPECT_TRUE(d.KrossFile.empty());
-    EXPECT_EQ(form->windowTitle(), DeystvieM::AuthoringCaption());
-    EXPECT_TRUE(form->txtVoprosOtvet->isVisible());
-    EXPECT_TRUE(form->KrossCopyWord->isEnabled());
+    EXPECT_EQ(form->windowTitle(), DeystvieM::AuthoringCaption(*form));
+    EXPECT_TRUE(ui->txtVoprosOtvet->isVisible());
+    EXPECT_TRUE(ui->KrossCopyWord->isEnabled());
     // The open dialog offered ipuz files next to crossword files.
     ASSERT_FALSE(dialogs.empty());
     EXPECT_EQ(dialogs.back().filters.size(), 3);
     EXPECT_TRUE(dialogs.back().filters[1].endsWith("(*.ipuz)"));
 
     fileAnswers.push_back(QPath(out_ + "again.krw"));
-    form->FileSave->trigger();
+    ui->FileSave->trigger();
     EXPECT_EQ(ReadFile(out_ + "again.krw"), ReadFile(original));
     EXPECT_FALSE(d.Modified);
 }
@@ -339,7 +339,7 @@ TEST_F(PrintIpuzTest, IpuzOfAProtectedCrosswordSaysWhatItLeavesBehind) {
         dlg.txtPassword->setText(QString::fromUtf8("кот"));
         QTest::mouseClick(dlg.kOK, Qt::LeftButton);
     });
-    form->KrossChange->trigger();
+    ui->KrossChange->trigger();
     Activate();
     ASSERT_EQ(Doc().AppMode, Mode::Authoring);
     Plan({Answer::Ok});
@@ -349,7 +349,7 @@ TEST_F(PrintIpuzTest, IpuzOfAProtectedCrosswordSaysWhatItLeavesBehind) {
     Doc().Modified = false;
     Open(out_ + "open.ipuz");
     EXPECT_TRUE(Doc().EditPassword.empty());
-    EXPECT_EQ(Doc().ClueTexts.Get(1, 1, 0), cp("ЖУК"));
+    EXPECT_EQ(Doc().ClueTexts.Answer(1, 0), cp("ЖУК"));
 }
 
 TEST_F(PrintIpuzTest, RefusedIpuzNamesItsReasonAndKeepsTheCrosswordInWork) {
@@ -363,7 +363,7 @@ TEST_F(PrintIpuzTest, RefusedIpuzNamesItsReasonAndKeepsTheCrosswordInWork) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
     EXPECT_EQ(messages[0].text,
-              FileMessages::FileCaption() + " " + QPath(bad) + " " + Tr(Index::CannotOpen) + " " +
+              Plain(ui->File->title()) + " " + QPath(bad) + " " + Tr(Index::CannotOpen) + " " +
                   Tr(Index::FirstRefusal + static_cast<int>(IpuzFormat::Refusal::Numbering) - 1));
     EXPECT_EQ(Doc().AppMode, Mode::Solve);
     EXPECT_EQ(Doc().KrossFile, samplePath("Первый.krw"));

@@ -21,15 +21,15 @@ class SolvingTest : public RingTest {
         const std::string path = AppDir() + (bare ? "bare.krw" : "ring.krw");
         if (bare) {
             fileAnswers.push_back(QPath(path));
-            form->FileSave->trigger();
+            ui->FileSave->trigger();
         } else {
             SaveAs(path);
         }
-        if (style != Opt().StyleIndex) form->OptionsStyle[static_cast<size_t>(style)]->trigger();
+        if (style != Opt().StyleIndex) ui->OptionsStyle[static_cast<size_t>(style)]->trigger();
         Open(path);
         messages.clear();
     }
-    void Enter(const QString& text) { TypeEnter(form->txtOtvet, text); }
+    void Enter(const QString& text) { TypeEnter(ui->txtOtvet, text); }
     QString WordsLeft(int n) { return Q(Lang().LangWordsLabel) + " " + QString::number(n); }
 };
 
@@ -54,14 +54,14 @@ TEST_F(SolvingTest, ALeadingNumberSelectsItsClues) {
         EXPECT_EQ(d.CurDownNumber, c.down) << c.typed;
     }
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(form->lblVopros[0]->text(), QStringLiteral("Мурлыка"));
+    EXPECT_EQ(ui->lblVopros[0]->text(), QStringLiteral("Мурлыка"));
     // A lone 0 is an answer, and a wrong one.
     Plan({Answer::Ok});
     Enter("0");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, Q(Lang().LangText[9]));
     EXPECT_EQ(messages[0].style, MsgBoxM::Style::Information);
-    EXPECT_EQ(form->txtOtvet->text(), "0"); // the wrong answer stays in the box
+    EXPECT_EQ(ui->txtOtvet->text(), "0"); // the wrong answer stays in the box
 }
 
 TEST_F(SolvingTest, CorrectAnswersFillTheirWordsAndTheSearchWrapsAround) {
@@ -74,9 +74,9 @@ TEST_F(SolvingTest, CorrectAnswersFillTheirWordsAndTheSearchWrapsAround) {
     EXPECT_EQ(d.SolvedCount, 1);
     EXPECT_EQ(d.CurDownNumber, 0);
     EXPECT_EQ(d.CurNumber, 1);
-    EXPECT_TRUE(form->lblVopros[1]->text().isEmpty());
-    EXPECT_EQ(form->lblVopros[0]->text(), QStringLiteral("Мурлыка"));
-    EXPECT_EQ(form->lblSlov->text(), WordsLeft(3));
+    EXPECT_TRUE(ui->lblVopros[1]->text().isEmpty());
+    EXPECT_EQ(ui->lblVopros[0]->text(), QStringLiteral("Мурлыка"));
+    EXPECT_EQ(ui->lblSlov->text(), WordsLeft(3));
     EXPECT_EQ(d.GridLayers.Get(0, 1, 3), code("И"));
     EXPECT_EQ(d.GridLayers.Get(0, 1, 1), 0);           // no longer selectable
     EXPECT_EQ(CellPixel(1, 0, 1, 10), SelectionColor); // the across word stays highlighted
@@ -85,7 +85,7 @@ TEST_F(SolvingTest, CorrectAnswersFillTheirWordsAndTheSearchWrapsAround) {
     Enter(QStringLiteral("КОТ"));
     EXPECT_EQ(d.CurNumber, 0);
     EXPECT_EQ(d.CurDownNumber, 2);
-    EXPECT_EQ(form->lblVopros[1]->text(), QStringLiteral("Электричество"));
+    EXPECT_EQ(ui->lblVopros[1]->text(), QStringLiteral("Электричество"));
     // Solving number 3 (the highest) wraps the search round to number 2.
     Enter("3");
     ASSERT_EQ(d.CurNumber, 3);
@@ -100,7 +100,7 @@ TEST_F(SolvingTest, CorrectAnswersFillTheirWordsAndTheSearchWrapsAround) {
     Enter(QStringLiteral("ток"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, Q(Lang().LangSolvedMsg));
-    EXPECT_EQ(form->lblSlov->text(), WordsLeft(0));
+    EXPECT_EQ(ui->lblSlov->text(), WordsLeft(0));
     EXPECT_EQ(d.SolvedCount, 4);
     Shot("solving-solved");
 }
@@ -127,10 +127,10 @@ TEST_F(SolvingTest, ABareGridTakesWordsCheckedOnlyAgainstCrossingLetters) {
     ASSERT_EQ(d.AppMode, 4);
     Enter(QStringLiteral("кот"));
     EXPECT_EQ(d.SolvedCount, 1);
-    EXPECT_EQ(d.ClueTexts.Get(1, 0), cp("КОТ"));
+    EXPECT_EQ(d.ClueTexts.Word(1, 0), cp("КОТ"));
     EXPECT_EQ(d.CurNumber, 1); // the next word not entered: 1 down
     EXPECT_EQ(d.CurDirection, 1);
-    EXPECT_EQ(form->lblSlov->text(), WordsLeft(3));
+    EXPECT_EQ(ui->lblSlov->text(), WordsLeft(3));
     // A wrong length does nothing; a clash is refused and selected.
     Enter(QStringLiteral("ко"));
     EXPECT_EQ(d.SolvedCount, 1);
@@ -138,7 +138,7 @@ TEST_F(SolvingTest, ABareGridTakesWordsCheckedOnlyAgainstCrossingLetters) {
     Enter(QStringLiteral("мир"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, Q(Lang().LangLetterConflict) + " К, М");
-    EXPECT_EQ(form->txtOtvet->selectionStart(), 0);
+    EXPECT_EQ(ui->txtOtvet->selectionStart(), 0);
     // Typing the number of a crossing pair toggles between its words.
     Enter("1");
     EXPECT_EQ(d.CurDirection, 0);
@@ -148,7 +148,7 @@ TEST_F(SolvingTest, ABareGridTakesWordsCheckedOnlyAgainstCrossingLetters) {
     // Re-entering a word does not count it again.
     Enter(QStringLiteral("кол"));
     EXPECT_EQ(d.SolvedCount, 1);
-    EXPECT_EQ(d.ClueTexts.Get(1, 0), cp("КОЛ"));
+    EXPECT_EQ(d.ClueTexts.Word(1, 0), cp("КОЛ"));
 }
 
 TEST_F(SolvingTest, DeleteAnswerWorksFromTheShortcutOnlyWhileItsConditionHolds) {
@@ -159,19 +159,19 @@ TEST_F(SolvingTest, DeleteAnswerWorksFromTheShortcutOnlyWhileItsConditionHolds) 
     ASSERT_EQ(d.SolvedCount, 1);
     EXPECT_EQ(d.GridLayers.Get(0, 2, 3), code("К"));
     // 1 down is selected now and not entered: F8 does nothing.
-    QTest::keyClick(form->txtOtvet, Qt::Key_F8);
+    QTest::keyClick(ui->txtOtvet, Qt::Key_F8);
     EXPECT_TRUE(messages.empty());
     Enter("1"); // back to 1 across
     ASSERT_EQ(d.CurDirection, 0);
     Plan({Answer::Yes});
-    QTest::keyClick(form->txtOtvet, Qt::Key_F8);
+    QTest::keyClick(ui->txtOtvet, Qt::Key_F8);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, Plain(form->KrossDelOtwet->text()) + "?");
+    EXPECT_EQ(messages[0].text, Plain(ui->KrossDelOtwet->text()) + "?");
     EXPECT_EQ(d.SolvedCount, 0);
     EXPECT_EQ(d.SolvedWords.Get(1, 0), 0);
     for (int c = 0; c < 3; ++c)
         EXPECT_EQ(d.GridLayers.Get(c, 2, 3), 0) << c; // exactly the turned cells
-    EXPECT_EQ(form->lblSlov->text(), WordsLeft(4));
+    EXPECT_EQ(ui->lblSlov->text(), WordsLeft(4));
     EXPECT_EQ(CellPixel(1, 2, 1, 10), SelectionColor); // it stays selected
 }
 
@@ -181,17 +181,17 @@ TEST_F(SolvingTest, DeleteAnswerWhileAuthoringRemovesClueAndAnswer) {
     ClickCell(1, 0); // 1 across
     ASSERT_EQ(Doc().CurDirection, 0);
     form->Kross_Click(); // opening the menu enables the command for an answered word
-    EXPECT_TRUE(form->KrossDelOtwet->isEnabled());
+    EXPECT_TRUE(ui->KrossDelOtwet->isEnabled());
     Plan({Answer::Yes});
-    QTest::keyClick(form->txtOtvet, Qt::Key_F8);
+    QTest::keyClick(ui->txtOtvet, Qt::Key_F8);
     const auto& d = Doc();
-    EXPECT_TRUE(d.ClueTexts.Get(1, 0, 0).empty());
-    EXPECT_TRUE(d.ClueTexts.Get(1, 1, 0).empty());
+    EXPECT_TRUE(d.ClueTexts.Clue(1, 0).empty());
+    EXPECT_TRUE(d.ClueTexts.Answer(1, 0).empty());
     EXPECT_EQ(d.GridLayers.Get(0, 0, 3), code("К")); // 1 down's letter stays
     EXPECT_EQ(d.GridLayers.Get(1, 0, 3), 0);
-    EXPECT_TRUE(form->txtVoprosOtvet->text().isEmpty());
+    EXPECT_TRUE(ui->txtVoprosOtvet->text().isEmpty());
     form->Kross_Click();
-    EXPECT_FALSE(form->KrossDelOtwet->isEnabled());
+    EXPECT_FALSE(ui->KrossDelOtwet->isEnabled());
 }
 
 } // namespace

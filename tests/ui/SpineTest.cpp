@@ -4,16 +4,18 @@
 #include <sys/stat.h>
 
 #include "WindowFixture.h"
-#include "app/DeystvieM.h"
-#include "app/OpURL.h"
-#include "app/SaveFileINIM.h"
+#include "app/DeystvieMUi.h"
+#include "app/OpURLUi.h"
+#include "app/SaveFileINIMUi.h"
 #include "basics/TextFile.h"
 
 namespace {
 
+class SpineTest : public WindowTest {};
+
 using MsgBoxM::Answer;
 
-TEST_F(WindowTest, StartsInModeZeroWithTheRussianCaptions) {
+TEST_F(SpineTest, StartsInModeZeroWithTheRussianCaptions) {
     Start();
     EXPECT_EQ(Doc().AppMode, 0);
     EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
@@ -23,98 +25,98 @@ TEST_F(WindowTest, StartsInModeZeroWithTheRussianCaptions) {
         QString shown;
         int index;
     } items[] = {
-        {form->File->title(), 3},
-        {form->FileOpenOtvet->text(), 4},
-        {form->FileSave->text(), 5},
-        {form->FileSaveAs->text(), 6},
-        {form->FileExit->text(), 7},
-        {form->Kross->title(), 8},
-        {form->KrossNew->text(), 9},
-        {form->KrossOpen->text(), 10},
-        {form->KrossChange->text(), 11},
-        {form->kReshotkaGotova->text(), 12},
-        {form->KrossAbout->text(), 13},
-        {form->KrossFoundWord->text(), 14},
-        {form->KrossDelOtwet->text(), 15},
-        {form->KrossCopyWord->text(), 16},
-        {form->Options->title(), 17},
-        {form->OptionsRazmerKF->text(), 18},
-        {form->OptionsStyle[0]->text(), 19},
-        {form->OptionsStyle[1]->text(), 20},
-        {form->Help->title(), 21},
-        {form->HelpCallHelp->text(), 22},
-        {form->HelpAbout->text(), 24},
-        {form->lblOtvet->text(), 53},
-        {form->lblStatistika->text(), 65},
-        {form->ChSimmetrija->text(), 66},
-        {form->lblGorizont->text(), 67},
-        {form->lblVertikal->text(), 68},
-        {form->lblKoordinaty->text(), 69},
-        {form->kClearPole->text(), 73},
+        {ui->File->title(), 3},
+        {ui->FileOpenOtvet->text(), 4},
+        {ui->FileSave->text(), 5},
+        {ui->FileSaveAs->text(), 6},
+        {ui->FileExit->text(), 7},
+        {ui->Kross->title(), 8},
+        {ui->KrossNew->text(), 9},
+        {ui->KrossOpen->text(), 10},
+        {ui->KrossChange->text(), 11},
+        {ui->kReshotkaGotova->text(), 12},
+        {ui->KrossAbout->text(), 13},
+        {ui->KrossFoundWord->text(), 14},
+        {ui->KrossDelOtwet->text(), 15},
+        {ui->KrossCopyWord->text(), 16},
+        {ui->Options->title(), 17},
+        {ui->OptionsRazmerKF->text(), 18},
+        {ui->OptionsStyle[0]->text(), 19},
+        {ui->OptionsStyle[1]->text(), 20},
+        {ui->Help->title(), 21},
+        {ui->HelpCallHelp->text(), 22},
+        {ui->HelpAbout->text(), 24},
+        {ui->lblOtvet->text(), 53},
+        {ui->lblStatistika->text(), 65},
+        {ui->ChSimmetrija->text(), 66},
+        {ui->lblGorizont->text(), 67},
+        {ui->lblVertikal->text(), 68},
+        {ui->lblKoordinaty->text(), 69},
+        {ui->kClearPole->text(), 73},
     };
     for (const auto& i : items) {
         EXPECT_FALSE(i.shown.isEmpty()) << i.index;
         EXPECT_EQ(i.shown, Caption(i.index)) << i.index;
     }
-    EXPECT_EQ(form->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
+    EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: Русский"));
     // Menus are reachable from the keyboard: every menu title carries a mnemonic.
-    for (QMenu* m : {form->File, form->Kross, form->Options, form->Help})
+    for (QMenu* m : {ui->File, ui->Kross, ui->Options, ui->Help})
         EXPECT_TRUE(m->title().contains(QLatin1Char('&'))) << m->title().toStdString();
 }
 
-TEST_F(WindowTest, MenuShortcutsAndEnabledStatesAtStart) {
+TEST_F(SpineTest, MenuShortcutsAndEnabledStatesAtStart) {
     Start();
     struct Item {
         QAction* action;
         const char* shortcut;
         bool enabled;
     } items[] = {
-        {form->FileOpenOtvet, "Ctrl+O", true}, {form->FileSave, "Ctrl+S", false},
-        {form->FileSaveAs, "", false},         {form->FileExit, "", true},
-        {form->KrossNew, "Ctrl+N", true},      {form->KrossOpen, "", true},
-        {form->KrossChange, "", false},        {form->KrossAbout, "", false},
-        {form->KrossFoundWord, "F4", false},   {form->KrossDelOtwet, "F8", false},
-        {form->KrossCopyWord, "", false},      {form->OptionsRazmerKF, "", false},
-        {form->OptionsLanguage, "", true},     {form->OptionsStyle[0], "", true},
-        {form->OptionsStyle[1], "", true},     {form->HelpCallHelp, "F1", true},
-        {form->HelpAbout, "", true},
+        {ui->FileOpenOtvet, "Ctrl+O", true}, {ui->FileSave, "Ctrl+S", false},
+        {ui->FileSaveAs, "", false},         {ui->FileExit, "", true},
+        {ui->KrossNew, "Ctrl+N", true},      {ui->KrossOpen, "", true},
+        {ui->KrossChange, "", false},        {ui->KrossAbout, "", false},
+        {ui->KrossFoundWord, "F4", false},   {ui->KrossDelOtwet, "F8", false},
+        {ui->KrossCopyWord, "", false},      {ui->OptionsRazmerKF, "", false},
+        {ui->OptionsLanguage, "", true},     {ui->OptionsStyle[0], "", true},
+        {ui->OptionsStyle[1], "", true},     {ui->HelpCallHelp, "F1", true},
+        {ui->HelpAbout, "", true},
     };
     for (const auto& i : items) {
         EXPECT_EQ(i.action->shortcut(), QKeySequence(QString::fromLatin1(i.shortcut)))
             << i.action->objectName().toStdString();
         EXPECT_EQ(i.action->isEnabled(), i.enabled) << i.action->objectName().toStdString();
     }
-    EXPECT_TRUE(form->OptionsStyle[0]->isChecked());
-    EXPECT_FALSE(form->OptionsStyle[1]->isChecked());
+    EXPECT_TRUE(ui->OptionsStyle[0]->isChecked());
+    EXPECT_FALSE(ui->OptionsStyle[1]->isChecked());
     // Save is disabled at start: Ctrl+S does nothing (no question, no dialog).
     QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(dialogs.empty());
 }
 
-TEST_F(WindowTest, SidePanelControlsSitAtTheirPlacesHidden) {
+TEST_F(SpineTest, SidePanelControlsSitAtTheirPlacesHidden) {
     Start();
     struct Item {
         QWidget* w;
         int y, h, width;
     } items[] = {
-        {form->ChSimmetrija, 80, 49, 137},    {form->lblStatistika, 80, 24, 137},
-        {form->lblSlov, 100, 16, 137},        {form->lblGorizont, 120, 16, 137},
-        {form->lblVopros[0], 136, 120, 137},  {form->lblKoordinaty, 136, 16, 137},
-        {form->kClearPole, 168, 41, 137},     {form->kReshotkaGotova, 224, 57, 137},
-        {form->lblVertikal, 256, 16, 137},    {form->lblVopros[1], 272, 120, 137},
-        {form->lblVoprosOtvet, 392, 40, 142}, {form->txtVoprosOtvet, 410, 24, 137},
-        {form->lblOtvet, 440, 16, 137},       {form->txtOtvet, 458, 24, 137},
+        {ui->ChSimmetrija, 80, 49, 137},    {ui->lblStatistika, 80, 24, 137},
+        {ui->lblSlov, 100, 16, 137},        {ui->lblGorizont, 120, 16, 137},
+        {ui->lblVopros[0], 136, 120, 137},  {ui->lblKoordinaty, 136, 16, 137},
+        {ui->kClearPole, 168, 41, 137},     {ui->kReshotkaGotova, 224, 57, 137},
+        {ui->lblVertikal, 256, 16, 137},    {ui->lblVopros[1], 272, 120, 137},
+        {ui->lblVoprosOtvet, 392, 40, 142}, {ui->txtVoprosOtvet, 410, 24, 137},
+        {ui->lblOtvet, 440, 16, 137},       {ui->txtOtvet, 458, 24, 137},
     };
     for (const auto& i : items) {
         const auto name = i.w->objectName().toStdString();
         EXPECT_FALSE(i.w->isVisible()) << name;
         EXPECT_EQ(i.w->geometry(), QRect(8, i.y, i.width, i.h)) << name;
     }
-    EXPECT_EQ(form->picControl->geometry().topLeft(), QPoint(155, 77));
+    EXPECT_EQ(ui->picControl->geometry().topLeft(), QPoint(155, 77));
 }
 
-TEST_F(WindowTest, ApplyModeShowsAndEnablesByMode) {
+TEST_F(SpineTest, ApplyModeShowsAndEnablesByMode) {
     Start();
     struct Row {
         int mode;
@@ -134,41 +136,40 @@ TEST_F(WindowTest, ApplyModeShowsAndEnablesByMode) {
         {8, false, true, false, false, false, false, 426, true, false, false, true},
     };
     for (const auto& r : rows) {
-        form->lblVopros[0]->setText("x");
-        form->txtOtvet->setText("abc");
-        form->KrossDelOtwet->setEnabled(true);
+        ui->lblVopros[0]->setText("x");
+        ui->txtOtvet->setText("abc");
+        ui->KrossDelOtwet->setEnabled(true);
         Doc().AppMode = r.mode;
-        DeystvieM::ApplyMode();
+        DeystvieM::ApplyMode(*form);
         SCOPED_TRACE(r.mode);
-        for (QWidget* w :
-             {static_cast<QWidget*>(form->ChSimmetrija), static_cast<QWidget*>(form->lblKoordinaty),
-              static_cast<QWidget*>(form->kReshotkaGotova), static_cast<QWidget*>(form->kClearPole)})
+        for (QWidget* w : {static_cast<QWidget*>(ui->ChSimmetrija), static_cast<QWidget*>(ui->lblKoordinaty),
+                           static_cast<QWidget*>(ui->kReshotkaGotova), static_cast<QWidget*>(ui->kClearPole)})
             EXPECT_EQ(w->isVisible(), r.drawing);
-        EXPECT_EQ(form->lblSlov->isVisible(), r.stats);
-        EXPECT_EQ(form->lblStatistika->isVisible(), r.stats);
-        EXPECT_EQ(form->lblGorizont->isVisible(), r.clues);
-        EXPECT_EQ(form->lblVertikal->isVisible(), r.clues);
-        EXPECT_EQ(form->lblVopros[0]->isVisible(), r.clues);
-        EXPECT_EQ(form->lblVopros[1]->isVisible(), r.clues);
-        EXPECT_TRUE(form->lblVopros[0]->text().isEmpty());
-        EXPECT_EQ(form->lblVoprosOtvet->isVisible(), r.prompt);
-        EXPECT_EQ(form->txtVoprosOtvet->isVisible(), r.clueBox);
-        EXPECT_EQ(form->lblOtvet->isVisible(), r.clueBox);
-        EXPECT_EQ(form->txtOtvet->isVisible(), r.answerBox);
-        EXPECT_TRUE(form->txtOtvet->text().isEmpty());
-        EXPECT_EQ(form->txtOtvet->y(), r.answerTop);
-        EXPECT_EQ(form->FileSave->isEnabled(), r.save);
-        EXPECT_EQ(form->FileSaveAs->isEnabled(), r.save);
-        EXPECT_EQ(form->KrossChange->isEnabled(), r.change);
-        EXPECT_EQ(form->KrossAbout->isEnabled(), r.authoringCmds);
-        EXPECT_EQ(form->KrossFoundWord->isEnabled(), r.authoringCmds);
-        EXPECT_EQ(form->KrossCopyWord->isEnabled(), r.authoringCmds);
-        EXPECT_FALSE(form->KrossDelOtwet->isEnabled());
-        EXPECT_EQ(form->OptionsRazmerKF->isEnabled(), r.cellSize);
+        EXPECT_EQ(ui->lblSlov->isVisible(), r.stats);
+        EXPECT_EQ(ui->lblStatistika->isVisible(), r.stats);
+        EXPECT_EQ(ui->lblGorizont->isVisible(), r.clues);
+        EXPECT_EQ(ui->lblVertikal->isVisible(), r.clues);
+        EXPECT_EQ(ui->lblVopros[0]->isVisible(), r.clues);
+        EXPECT_EQ(ui->lblVopros[1]->isVisible(), r.clues);
+        EXPECT_TRUE(ui->lblVopros[0]->text().isEmpty());
+        EXPECT_EQ(ui->lblVoprosOtvet->isVisible(), r.prompt);
+        EXPECT_EQ(ui->txtVoprosOtvet->isVisible(), r.clueBox);
+        EXPECT_EQ(ui->lblOtvet->isVisible(), r.clueBox);
+        EXPECT_EQ(ui->txtOtvet->isVisible(), r.answerBox);
+        EXPECT_TRUE(ui->txtOtvet->text().isEmpty());
+        EXPECT_EQ(ui->txtOtvet->y(), r.answerTop);
+        EXPECT_EQ(ui->FileSave->isEnabled(), r.save);
+        EXPECT_EQ(ui->FileSaveAs->isEnabled(), r.save);
+        EXPECT_EQ(ui->KrossChange->isEnabled(), r.change);
+        EXPECT_EQ(ui->KrossAbout->isEnabled(), r.authoringCmds);
+        EXPECT_EQ(ui->KrossFoundWord->isEnabled(), r.authoringCmds);
+        EXPECT_EQ(ui->KrossCopyWord->isEnabled(), r.authoringCmds);
+        EXPECT_FALSE(ui->KrossDelOtwet->isEnabled());
+        EXPECT_EQ(ui->OptionsRazmerKF->isEnabled(), r.cellSize);
     }
 }
 
-TEST_F(WindowTest, ClosingWritesTheSettingsAndTheNextStartReadsThemBack) {
+TEST_F(SpineTest, ClosingWritesTheSettingsAndTheNextStartReadsThemBack) {
     Start();
     Opt().CellSize = 31;
     Opt().LetterFontName = cp("Arial, Narrow"); // a comma in the name must survive the round trip
@@ -189,12 +190,12 @@ TEST_F(WindowTest, ClosingWritesTheSettingsAndTheNextStartReadsThemBack) {
     EXPECT_EQ(Opt().CellSize, 31);
     EXPECT_EQ(Opt().StyleIndex, 1);
     EXPECT_EQ(Opt().LetterFontName, cp("Arial, Narrow"));
-    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
-    EXPECT_FALSE(form->OptionsStyle[0]->isChecked());
+    EXPECT_TRUE(ui->OptionsStyle[1]->isChecked());
+    EXPECT_FALSE(ui->OptionsStyle[0]->isChecked());
     EXPECT_EQ(Doc().ActiveStyle, 1);
 }
 
-TEST_F(WindowTest, AReadOnlySettingsFileIsReportedAndTheWindowStillCloses) {
+TEST_F(SpineTest, AReadOnlySettingsFileIsReportedAndTheWindowStillCloses) {
     const std::string ini = AppDir() + "Gridmora Int.ini";
     WriteFile(ini, "6.5\r\nRussian.txt\r\n");
     ASSERT_EQ(chmod(ini.c_str(), 0444), 0);
@@ -212,7 +213,7 @@ TEST_F(WindowTest, AReadOnlySettingsFileIsReportedAndTheWindowStillCloses) {
     EXPECT_EQ(ReadFile(ini), "6.5\r\nRussian.txt\r\n");
 }
 
-TEST_F(WindowTest, SaveChangesQuestionByMode) {
+TEST_F(SpineTest, SaveChangesQuestionByMode) {
     Start();
     struct Row {
         int mode;
@@ -231,7 +232,7 @@ TEST_F(WindowTest, SaveChangesQuestionByMode) {
             // Yes runs Save, whose file dialog is cancelled here: the question still returns 0.
             if (r.asks && a == Answer::Yes) fileAnswers.push_back(QString());
             dialogs.clear();
-            const int32_t result = SaveFileINIM::ConfirmSaveChanges();
+            const int32_t result = SaveFileINIM::ConfirmSaveChanges(*form);
             EXPECT_EQ(dialogs.size(), r.asks && a == Answer::Yes ? 1u : 0u);
             if (!r.asks) {
                 EXPECT_TRUE(messages.empty());
@@ -248,11 +249,11 @@ TEST_F(WindowTest, SaveChangesQuestionByMode) {
     Doc().Modified = false;
     Doc().AppMode = 3;
     messages.clear();
-    EXPECT_EQ(SaveFileINIM::ConfirmSaveChanges(), 0);
+    EXPECT_EQ(SaveFileINIM::ConfirmSaveChanges(*form), 0);
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(WindowTest, CancelAtTheCloseQuestionKeepsTheWindow) {
+TEST_F(SpineTest, CancelAtTheCloseQuestionKeepsTheWindow) {
     Start();
     Doc().AppMode = 5;
     Doc().Modified = true;
@@ -268,7 +269,7 @@ TEST_F(WindowTest, CancelAtTheCloseQuestionKeepsTheWindow) {
     EXPECT_TRUE(TextFile::Exists(AppDir() + "Gridmora Int.ini"));
 }
 
-TEST_F(WindowTest, AMissingLanguageFileAtTheFirstStartIsReportedWithTheDesignCaption) {
+TEST_F(SpineTest, AMissingLanguageFileAtTheFirstStartIsReportedWithTheDesignCaption) {
     std::filesystem::remove(AppDir() + "Language/Russian.txt");
     Plan({Answer::Ok});
     Start();
@@ -278,40 +279,40 @@ TEST_F(WindowTest, AMissingLanguageFileAtTheFirstStartIsReportedWithTheDesignCap
     EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
 }
 
-TEST_F(WindowTest, ALanguageFileWithOnlyItsNameEmptiesTheCaptions) {
+TEST_F(SpineTest, ALanguageFileWithOnlyItsNameEmptiesTheCaptions) {
     WriteFile(AppDir() + "Language/Solo.txt", "Solo\r\n");
     WriteFile(AppDir() + "Gridmora Int.ini", "6.5\r\nSolo.txt\r\n");
     Start();
     EXPECT_EQ(Opt().LanguageFile, "Solo.txt");
-    EXPECT_EQ(form->OptionsLanguage->text(), QStringLiteral("Language: Solo"));
-    EXPECT_TRUE(form->File->title().isEmpty());
-    EXPECT_TRUE(form->KrossNew->text().isEmpty());
+    EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: Solo"));
+    EXPECT_TRUE(ui->File->title().isEmpty());
+    EXPECT_TRUE(ui->KrossNew->text().isEmpty());
     EXPECT_TRUE(form->windowTitle().isEmpty() || form->windowTitle() == QApplication::applicationName());
 }
 
-TEST_F(WindowTest, StyleMenuMovesTheCheckAndOnlyTheCheckWhileAuthoring) {
+TEST_F(SpineTest, StyleMenuMovesTheCheckAndOnlyTheCheckWhileAuthoring) {
     Start();
-    form->OptionsStyle[0]->trigger(); // the item already checked
-    EXPECT_TRUE(form->OptionsStyle[0]->isChecked());
+    ui->OptionsStyle[0]->trigger(); // the item already checked
+    EXPECT_TRUE(ui->OptionsStyle[0]->isChecked());
     EXPECT_EQ(Opt().StyleIndex, 0);
     Doc().AppMode = 3;
-    form->OptionsStyle[1]->trigger();
-    EXPECT_TRUE(form->OptionsStyle[1]->isChecked());
-    EXPECT_FALSE(form->OptionsStyle[0]->isChecked());
+    ui->OptionsStyle[1]->trigger();
+    EXPECT_TRUE(ui->OptionsStyle[1]->isChecked());
+    EXPECT_FALSE(ui->OptionsStyle[0]->isChecked());
     EXPECT_EQ(Opt().StyleIndex, 1);
     EXPECT_EQ(Doc().ActiveStyle, 0);
 }
 
-TEST_F(WindowTest, HelpOpensTheHelpDocumentAndAMissingOneIsSilent) {
+TEST_F(SpineTest, HelpOpensTheHelpDocumentAndAMissingOneIsSilent) {
     Start();
     QStringList opened;
     OpURL::SetOpener([&opened](const QString& t) { opened << t; });
-    form->HelpCallHelp->trigger();
+    ui->HelpCallHelp->trigger();
     OpURL::SetOpener({});
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0], QPath(AppDir()) + Q(Lang().HelpFileName));
     Lang().HelpFileName = "missing.html";
-    form->HelpCallHelp->trigger(); // the real desktop call: nothing happens, nothing is reported
+    ui->HelpCallHelp->trigger(); // the real desktop call: nothing happens, nothing is reported
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
 }

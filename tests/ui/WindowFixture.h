@@ -1,10 +1,17 @@
 #pragma once
 // A fixture that starts the program in a temporary copy of the program folder, answers every message box
 // from a plan, and fails on a message nobody planned.
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -13,13 +20,77 @@
 #include <string>
 #include <vector>
 
-#include "app/MainM.h"
-#include "app/MsgBoxM.h"
+#include "app/MainMUi.h"
 #include "app/ProgramState.h"
-#include "app/UiText.h"
-#include "app/apiOpenSaveM.h"
+#include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
+#include "display/FieldWidget.h"
+#include "grid/FieldGeometry.h"
+#include "widgets/MsgBoxMUi.h"
+#include "widgets/TextBox.h"
+#include "widgets/UiText.h"
+
+// The main window's widgets, found by their object names: the window keeps them to itself.
+struct MainControls {
+    explicit MainControls(QWidget* w) : window(w) {
+        for (size_t i = 0; i < 2; ++i) {
+            OptionsStyle[i] = find<QAction>("OptionsStyle" + std::to_string(i));
+            lblVopros[i] = find<QLabel>("lblVopros" + std::to_string(i));
+        }
+    }
+    template <typename T> T* find(const std::string& name) const {
+        T* found = window->findChild<T*>(QString::fromStdString(name));
+        EXPECT_NE(found, nullptr) << "no " << name << " in the main window";
+        return found;
+    }
+    QWidget* window;
+    QMenu* File = find<QMenu>("File");
+    QAction* FileOpenOtvet = find<QAction>("FileOpenOtvet");
+    QAction* FileSave = find<QAction>("FileSave");
+    QAction* FileSaveAs = find<QAction>("FileSaveAs");
+    QAction* FilePrint = find<QAction>("FilePrint");
+    QAction* FilePrintPreview = find<QAction>("FilePrintPreview");
+    QMenu* FilePaper = find<QMenu>("FilePaper");
+    std::array<QAction*, 2> FilePaperSize{find<QAction>("FilePaperSize0"), find<QAction>("FilePaperSize1")};
+    QAction* FileAnswersPage = find<QAction>("FileAnswersPage");
+    QAction* FileExit = find<QAction>("FileExit");
+    QMenu* Kross = find<QMenu>("Kross");
+    QAction* KrossNew = find<QAction>("KrossNew");
+    QAction* KrossOpen = find<QAction>("KrossOpen");
+    QAction* KrossChange = find<QAction>("KrossChange");
+    QAction* KrossAbout = find<QAction>("KrossAbout");
+    QAction* KrossFoundWord = find<QAction>("KrossFoundWord");
+    QAction* KrossDelOtwet = find<QAction>("KrossDelOtwet");
+    QAction* KrossCopyWord = find<QAction>("KrossCopyWord");
+    QAction* KrossExportPdf = find<QAction>("KrossExportPdf");
+    QAction* KrossExportIpuz = find<QAction>("KrossExportIpuz");
+    QMenu* Options = find<QMenu>("Options");
+    QAction* OptionsRazmerKF = find<QAction>("OptionsRazmerKF");
+    QAction* OptionsLanguage = find<QAction>("OptionsLanguage");
+    std::array<QAction*, 2> OptionsStyle{};
+    QMenu* Help = find<QMenu>("Help");
+    QAction* HelpCallHelp = find<QAction>("HelpCallHelp");
+    QAction* HelpAbout = find<QAction>("HelpAbout");
+    QWidget* picControl = find<QWidget>("picControl");
+    FieldWidget* picPole = find<FieldWidget>("picPole");
+    QScrollBar* HScroll1 = find<QScrollBar>("HScroll1");
+    QScrollBar* VScroll1 = find<QScrollBar>("VScroll1");
+    QWidget* PctrUgol = find<QWidget>("PctrUgol");
+    QCheckBox* ChSimmetrija = find<QCheckBox>("ChSimmetrija");
+    QLabel* lblKoordinaty = find<QLabel>("lblKoordinaty");
+    QPushButton* kClearPole = find<QPushButton>("kClearPole");
+    QPushButton* kReshotkaGotova = find<QPushButton>("kReshotkaGotova");
+    QLabel* lblStatistika = find<QLabel>("lblStatistika");
+    QLabel* lblSlov = find<QLabel>("lblSlov");
+    QLabel* lblGorizont = find<QLabel>("lblGorizont");
+    QLabel* lblVertikal = find<QLabel>("lblVertikal");
+    std::array<QLabel*, 2> lblVopros{};
+    QLabel* lblVoprosOtvet = find<QLabel>("lblVoprosOtvet");
+    TextBox* txtVoprosOtvet = find<TextBox>("txtVoprosOtvet");
+    QLabel* lblOtvet = find<QLabel>("lblOtvet");
+    TextBox* txtOtvet = find<TextBox>("txtOtvet");
+};
 
 struct ShownMessage {
     QString text;
@@ -75,6 +146,7 @@ class WindowTest : public ::testing::Test {
 
     frmForma* Start() {
         form = MainM::Main(appDir_);
+        ui = std::make_unique<MainControls>(form);
         Activate();
         return form;
     }
@@ -109,13 +181,14 @@ class WindowTest : public ::testing::Test {
     // Clicks the middle of cell (c, r) of the field.
     void ClickCell(int c, int r) {
         const int cs = Opt().CellSize;
-        QTest::mouseClick(form->picPole, Qt::LeftButton, Qt::NoModifier,
-                          QPoint(5 + c * cs + cs / 2, 5 + r * cs + cs / 2));
+        const FieldGeometry::Box cell = FieldGeometry::CellBox(c, r, cs);
+        QTest::mouseClick(ui->picPole, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(cell.Left + cs / 2, cell.Top + cs / 2));
     }
     // Colour (0x00BBGGRR) of the field's pixel inside cell (c, r), dx/dy pixels from its corner.
     int32_t CellPixel(int c, int r, int dx = 3, int dy = 3) {
-        const int cs = Opt().CellSize;
-        return form->picPole->S.Pixel(5 + c * cs + dx, 5 + r * cs + dy);
+        const FieldGeometry::Box cell = FieldGeometry::CellBox(c, r, Opt().CellSize);
+        return ui->picPole->S.Pixel(cell.Left + dx, cell.Top + dy);
     }
     // Saves a picture of the main window when GRIDMORA_SHOTS names a folder (for looking at by eye).
     void Shot(const char* name) {
@@ -158,6 +231,7 @@ class WindowTest : public ::testing::Test {
     static std::string cp(const char* utf8) { return *Cp1251::FromUtf8(utf8); }
 
     frmForma* form = nullptr;
+    std::unique_ptr<MainControls> ui; // the window's widgets, once started
     std::vector<ShownMessage> messages;
     std::deque<MsgBoxM::Answer> answers;
     struct Dialog {

@@ -1,6 +1,0 @@
-#pragma once
-// Drawing the whole grid.
-namespace ShowReshotkaM {
-// Clears the field, draws every word, scrolls back to the top-left corner and restores the selection.
-void RedrawGrid();
-} // namespace ShowReshotkaM

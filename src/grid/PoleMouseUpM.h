@@ -1,6 +1,0 @@
-#pragma once
-// A click on the field, by mode: toggling cells while drawing, selecting words, showing clues.
-namespace PoleMouseUpM {
-// (x, y): the release point in pixels of the field picture.
-void FieldClick(double x, double y);
-} // namespace PoleMouseUpM
