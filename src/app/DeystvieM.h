@@ -13,7 +13,7 @@ struct ModeLook {
     bool ClueEntry = false;      // txtVoprosOtvet and lblOtvet; txtOtvet then sits below them
     bool Save = false;           // FileSave, FileSaveAs
     bool Unlock = false;         // KrossChange
-    bool AuthorTools = false;    // KrossAbout, KrossFoundWord, KrossCopyWord
+    bool AuthorTools = false;    // KrossAbout, KrossFoundWord, KrossFill(Again), KrossCopyWord
     bool CellSettings = false;   // OptionsRazmerKF
     bool PrintAndExport = false; // FilePrint, FilePrintPreview, KrossExportPdf, KrossExportIpuz
     bool AnswersPage = false;    // FileAnswersPage

@@ -18,6 +18,7 @@
 #include "document/frmFindWord.h"
 #include "export/ExportCommands.h"
 #include "export/PrintKross.h"
+#include "grid/GridFill.h"
 #include "lang/LanguageFile.h"
 #include "widgets/TextBox.h"
 #include "widgets/UiText.h"
@@ -108,6 +109,10 @@ void frmForma::buildMenus() {
     KrossAbout = item(Kross, "KrossAbout", "&Properties...", {}, false, &frmForma::KrossAbout_Click);
     KrossFoundWord = item(Kross, "KrossFoundWord", "&Find word...", QKeySequence("F4"), false,
                           &frmForma::KrossFoundWord_Click);
+    KrossFill =
+        item(Kross, "KrossFill", "Fi&ll the grid", QKeySequence("F9"), false, &frmForma::KrossFill_Click);
+    KrossFillAgain = item(Kross, "KrossFillAgain", "Fill a&gain", QKeySequence("Shift+F9"), false,
+                          &frmForma::KrossFillAgain_Click);
     KrossDelOtwet = item(Kross, "KrossDelOtwet", "&Delete answer", QKeySequence("F8"), false,
                          &frmForma::KrossDelOtwet_Click);
     KrossCopyWord =
@@ -302,6 +307,8 @@ void frmForma::ApplyLook(const DeystvieM::ModeLook& look) {
     KrossChange->setEnabled(look.Unlock);
     KrossAbout->setEnabled(look.AuthorTools);
     KrossFoundWord->setEnabled(look.AuthorTools);
+    KrossFill->setEnabled(look.AuthorTools);
+    KrossFillAgain->setEnabled(look.AuthorTools);
     KrossCopyWord->setEnabled(look.AuthorTools);
     KrossDelOtwet->setEnabled(false);
     OptionsRazmerKF->setEnabled(look.CellSettings);
@@ -381,6 +388,8 @@ void frmForma::ApplyCaptions(const InterfaceTexts& t) {
     FileAnswersPage->setText(Tr(Index::AnswersPage));
     KrossExportPdf->setText(Tr(Index::ExportPdf));
     KrossExportIpuz->setText(Tr(Index::ExportIpuz));
+    KrossFill->setText(Tr(FillText::FillCommand));
+    KrossFillAgain->setText(Tr(FillText::FillAgain));
 }
 
 QString frmForma::FileCaption() const {

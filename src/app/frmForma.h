@@ -95,6 +95,8 @@ class frmForma : public QMainWindow {
     void KrossChange_Click();
     void KrossAbout_Click();
     void KrossFoundWord_Click();
+    void KrossFill_Click();
+    void KrossFillAgain_Click();
     void KrossDelOtwet_Click();
     void KrossCopyWord_Click();
     void KrossExportPdf_Click();
@@ -161,6 +163,8 @@ class frmForma : public QMainWindow {
     QAction* KrossChange = nullptr;
     QAction* KrossAbout = nullptr;
     QAction* KrossFoundWord = nullptr;
+    QAction* KrossFill = nullptr;
+    QAction* KrossFillAgain = nullptr;
     QAction* KrossDelOtwet = nullptr;
     QAction* KrossCopyWord = nullptr;
     QAction* KrossExportPdf = nullptr;

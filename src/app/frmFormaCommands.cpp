@@ -30,6 +30,7 @@
 #include "grid/AddSlovoMUi.h"
 #include "grid/AnalizReshotkiMUi.h"
 #include "grid/FieldGeometry.h"
+#include "grid/GridFillUi.h"
 #include "grid/LoadReshotkiMUi.h"
 #include "grid/NewPoleMUi.h"
 #include "grid/PoleMouseUpMUi.h"
@@ -161,6 +162,14 @@ void frmForma::KrossFoundWord_Click() {
         activateWindow();
         txtOtvet->setFocus();
     });
+}
+
+void frmForma::KrossFill_Click() {
+    GridFill::FillGrid(*this, false);
+}
+
+void frmForma::KrossFillAgain_Click() {
+    GridFill::FillGrid(*this, true);
 }
 
 void frmForma::KrossDelOtwet_Click() {

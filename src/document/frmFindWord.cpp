@@ -12,6 +12,9 @@
 #include "app/ProgramState.h"
 #include "basics/Cp1251.h"
 #include "document/WordSearch.h"
+#include "grid/FillWords.h"
+#include "grid/GridFill.h"
+#include "grid/GridFillUi.h"
 #include "widgets/MsgBoxMUi.h"
 #include "widgets/UiText.h"
 
@@ -42,6 +45,15 @@ void FoundWordsModel::Search(const std::string& path, const std::string& pattern
     // The view must not look at the words while they are replaced: the reset brackets the whole search.
     beginResetModel();
     WordSearch::SearchFile(path, pattern, found_, buffer_);
+    endResetModel();
+}
+
+void FoundWordsModel::KeepOnly(const std::function<bool(std::string_view)>& keep) {
+    beginResetModel();
+    std::string kept;
+    for (size_t i = 0; i < found_.Count(); ++i)
+        if (keep(found_.Word(i))) kept += found_.Word(i);
+    found_.Text = std::move(kept);
     endResetModel();
 }
 
@@ -82,11 +94,16 @@ frmFindWord::frmFindWord(QWidget* owner, const QString& command)
     connect(List1, &QListView::doubleClicked, this,
             [this](const QModelIndex& i) { PutIntoAnswerBox(i.row()); });
     Label2->setBuddy(List1);
+    chKeepsCrossings = new QCheckBox(this);
+    chKeepsCrossings->setObjectName("chKeepsCrossings");
+    // The list follows the option at once.
+    connect(chKeepsCrossings, &QCheckBox::toggled, this, [this] { Search(); });
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(txtWord, 1, 0);
     grid->addWidget(Label3, 1, 1);
     grid->addWidget(Label2, 2, 0, 1, 2);
     grid->addWidget(List1, 3, 0, 1, 2);
+    grid->addWidget(chKeepsCrossings, 4, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     resize(300, 380);
 
@@ -177,6 +194,7 @@ void frmFindWord::Form_Load() {
     Label1->setText(Q(t.LangText[LangTextItem::PatternLabel]));
     Label2->setText(Q(t.LangText[LangTextItem::FoundListLabel]));
     List1->setToolTip(Tr(FindWordText::PutHint));
+    chKeepsCrossings->setText(Tr(FillText::KeepsCrossings));
 }
 
 void frmFindWord::FollowSelection() {
@@ -227,6 +245,14 @@ void frmFindWord::Search() {
     const auto& o = Opt();
     Words->Search(WordSearch::WordListPath(o.AppDir, o.PathSep, static_cast<int32_t>(length)),
                   Cp1251::ToUpper(Cp(pattern)));
+    // The option weighs each word against the crossing words of the selected word of the crossword: it
+    // needs one, of the pattern's length, while authoring.
+    const auto& d = Doc();
+    if (chKeepsCrossings->isChecked() && d.AppMode == Mode::Authoring && d.CurNumber > 0 &&
+        d.SlotTable.Get(d.CurNumber, Slot::Length, d.CurDirection) == length) {
+        const GridFill::CrossingFilter filter(d, d.CurNumber, d.CurDirection, *GridFill::WordLists());
+        Words->KeepOnly([&filter](std::string_view word) { return filter.Keeps(word); });
+    }
     setFoundTitle(Words->rowCount());
     unsetCursor();
 }

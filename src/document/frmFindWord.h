@@ -2,6 +2,7 @@
 // The word-search window: lists the words of a word-list file that fit a pattern ("?" for any letter).
 // It stays open beside the main window while the author works and writes nothing into the crossword.
 #include <QAbstractListModel>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListView>
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/WordSearch.h"
@@ -37,6 +39,8 @@ class FoundWordsModel : public QAbstractListModel {
     void Search(const std::string& path, const std::string& pattern);
     // Lists nothing.
     void Clear();
+    // Keeps listed only the words (cp1251) that keep says yes to, in their order.
+    void KeepOnly(const std::function<bool(std::string_view)>& keep);
     // The word of a row, cp1251.
     std::string Word(int row) const;
 
@@ -67,6 +71,9 @@ class frmFindWord : public QWidget {
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
+    // Checked: only the words that leave every crossing word of the selected word fillable from the word
+    // lists are listed.
+    QCheckBox* chKeepsCrossings = nullptr;
     FoundWordsModel* Words = nullptr; // the model of List1
 
     // Captions, the pattern of the selected word from the crossing letters, and its search.

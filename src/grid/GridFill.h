@@ -28,6 +28,12 @@ constexpr int32_t NoWordLists = 185; // the word lists hold no words
 constexpr int32_t ReadFailed = 186;  // after a file name: it cannot be read as a crossword
 constexpr int32_t WriteFailed = 187; // after a file name: it could not be written
 constexpr int32_t Usage = 188;       // how the command line's fill is called
+constexpr int32_t FillCommand = 189; // the Kross menu's Fill command
+constexpr int32_t FillAgain = 190;   // the Kross menu's Fill again command
+constexpr int32_t Progress = 191;    // above the progress bar while the search runs
+constexpr int32_t Stop = 192;        // the button that stops the search
+constexpr int32_t KeepsCrossings = 193; // the word search's option: only words that keep crossings fillable
+constexpr int32_t NothingToFill = 194;  // every word already has an answer
 } // namespace FillText
 
 namespace GridFill {

@@ -112,6 +112,18 @@ std::string_view BuiltInText(int32_t index) {
         return "could not be written.";
     case 188:
         return "Usage: gridmora --fill IN.krw OUT.krw [--time-limit SECONDS] [--seed N]";
+    case 189:
+        return "Fi&ll the grid";
+    case 190:
+        return "Fill a&gain";
+    case 191:
+        return "Filling the grid. Words placed:";
+    case 192:
+        return "Stop";
+    case 193:
+        return "Only words that keep every crossing word fillable";
+    case 194:
+        return "Every word already has an answer.";
 
         // 200..219: menus, dialogs and the about box
 
