@@ -195,6 +195,7 @@ void frmFindWord::Form_Load() {
     Label2->setText(Q(t.LangText[LangTextItem::FoundListLabel]));
     List1->setToolTip(Tr(FindWordText::PutHint));
     chKeepsCrossings->setText(Tr(FillText::KeepsCrossings));
+    chKeepsCrossings->setToolTip(Tr(FillText::KeepsCrossingsTip));
 }
 
 void frmFindWord::FollowSelection() {

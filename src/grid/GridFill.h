@@ -34,6 +34,7 @@ constexpr int32_t Progress = 191;    // above the progress bar while the search 
 constexpr int32_t Stop = 192;        // the button that stops the search
 constexpr int32_t KeepsCrossings = 193; // the word search's option: only words that keep crossings fillable
 constexpr int32_t NothingToFill = 194;  // every word already has an answer
+constexpr int32_t KeepsCrossingsTip = 195; // the tip of that option
 } // namespace FillText
 
 namespace GridFill {

@@ -121,9 +121,11 @@ std::string_view BuiltInText(int32_t index) {
     case 192:
         return "Stop";
     case 193:
-        return "Only words that keep every crossing word fillable";
+        return "Only with fillable crossings";
     case 194:
         return "Every word already has an answer.";
+    case 195:
+        return "Lists only the words that leave every crossing word fillable from the word lists";
 
         // 200..219: menus, dialogs and the about box
 
