@@ -150,6 +150,17 @@ TEST_F(FillTest, NoFillNamesAWordAndChangesNothing) {
     for (const auto& [n, d] : {std::pair{1, 1}, {2, 1}, {3, 0}})
         EXPECT_EQ(Answer(n, d), "");
     EXPECT_FALSE(Doc().Modified);
+
+    // Without any word list there is nothing to fill from.
+    for (const auto& e : std::filesystem::directory_iterator(AppDir() + "Data"))
+        if (e.path().extension() == ".dat") std::filesystem::remove(e.path());
+    messages.clear();
+    Plan({Answer::Ok});
+    FillAction()->trigger();
+    WaitForFill();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, Tr(FillText::NoWordLists));
+    EXPECT_EQ(Answer(1, 1), "");
 }
 
 // A grid no list fills quickly: a square without blocks, the shipped lists.
