@@ -17,6 +17,7 @@ ModeLook LookOfMode(int32_t m, bool answersMayLeave) {
     look.CellSettings = m != Mode::None;
     look.PrintAndExport = HoldsCrossword(m);
     look.AnswersPage = look.PrintAndExport && answersMayLeave;
+    look.GridEdit = IsAuthoringMode(m);
     return look;
 }
 

@@ -16,6 +16,7 @@
 #include "display/ShowSlovoMUi.h"
 #include "document/GridLimits.h"
 #include "grid/FieldGeometry.h"
+#include "grid/NewPoleMUi.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/MsgBoxMUi.h"
 #include "widgets/UiText.h"
@@ -172,6 +173,8 @@ void frmRazKletok::kOK_Click() {
                 s.FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom,
                           colours[static_cast<size_t>(r) * w + c]);
             }
+        // The numbers the grid would get, at the new sizes.
+        NewPoleM::ShowNumbers(owner_);
         owner_.UpdateScrollBars();
     } else {
         const int32_t n = d.CurNumber, dir = d.CurDirection;

@@ -29,6 +29,7 @@ void WriteKross(frmForma& f, const std::string& path) {
     }
     d.KrossFile = path;
     d.Modified = false;
+    f.EditsSaved();
 }
 
 } // namespace SaveKrossM

@@ -1,5 +1,6 @@
 #include "grid/AddSlovoMUi.h"
 
+#include "app/EditHistoryUi.h"
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "basics/Cp1251.h"
@@ -19,6 +20,7 @@ void AddWord(frmForma& f) {
     const std::string answer = Cp1251::ToUpper(Cp(f.AnswerBox().text()));
     const std::string clue = Cp(f.ClueBox().text());
     const int32_t len = d.SlotTable.Get(n, 2, dir);
+    EditHistory::WordState before = EditHistory::CaptureWord(d, n, dir);
     if (static_cast<int64_t>(answer.size()) == len) {
         const StoreVerdict v = CheckStore(d, n, dir, answer);
         if (v.Kind == StoreCheck::Refused) return;
@@ -41,11 +43,11 @@ void AddWord(frmForma& f) {
     }
     f.ClueBox().setText(QString());
     d.CurDirection = 1 - dir;
-    if (d.SlotTable.Get(n, 2, 1 - dir) > 0 && d.ClueTexts.Answer(n, 1 - dir).empty()) {
+    if (d.SlotTable.Get(n, 2, 1 - dir) > 0 && d.ClueTexts.Answer(n, 1 - dir).empty())
         ShowVoprosOtvetM::ShowClueAndAnswer(f);
-        return;
-    }
-    FoundNoOtvetM::FindUnanswered(f);
+    else
+        FoundNoOtvetM::FindUnanswered(f);
+    EditHistory::RecordWordEntry(f, std::move(before), {n, dir});
 }
 
 } // namespace AddSlovoM
