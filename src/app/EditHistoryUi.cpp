@@ -58,6 +58,17 @@ void WordCommand::show(const WordState& w, Selection s) {
     f_.AnswerBox().clear();
 }
 
+void WordsCommand::show(const std::vector<WordState>& words) {
+    auto& doc = Doc();
+    // Every state was taken with all the words as they were at one moment, so the order does not matter
+    // where two of them cross.
+    for (const WordState& w : words)
+        RestoreWord(doc, w);
+    for (const WordState& w : words)
+        ShowSlovoM::DrawWord(f_, w.Number, w.Direction, CellColor);
+    if (doc.CurNumber > 0) ShowVoprosOtvetM::ShowClueAndAnswer(f_);
+}
+
 KrossDocument& PropertiesCommand::doc() {
     return Doc();
 }
@@ -94,6 +105,19 @@ void RecordAnswerDeleted(frmForma& f, WordState before) {
     WordState after = CaptureWord(d, before.Number, before.Direction);
     const Selection s = SelectionOf(d);
     f.History().push(new AnswerDeletedCommand(f, std::move(before), s, std::move(after), s));
+}
+
+void RecordWords(frmForma& f, std::vector<WordState> before) {
+    const auto& d = Doc();
+    std::vector<WordState> after;
+    after.reserve(before.size());
+    bool changed = false;
+    for (const WordState& w : before) {
+        after.push_back(CaptureWord(d, w.Number, w.Direction));
+        changed = changed || !(after.back() == w);
+    }
+    if (!changed) return;
+    f.History().push(new WordsCommand(f, std::move(before), std::move(after)));
 }
 
 void RecordProperties(frmForma& f, Identity before) {

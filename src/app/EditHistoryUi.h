@@ -117,6 +117,21 @@ class AnswerDeletedCommand : public WordCommand {
     using WordCommand::WordCommand;
 };
 
+// Many words' clues and answers at once (a fill of the grid): one undo step. The selection stays.
+class WordsCommand : public RecordedCommand {
+  public:
+    WordsCommand(frmForma& f, std::vector<WordState> before, std::vector<WordState> after)
+        : RecordedCommand(f), before_(std::move(before)), after_(std::move(after)) {}
+
+  protected:
+    void revert() override { show(before_); }
+    void apply() override { show(after_); }
+
+  private:
+    void show(const std::vector<WordState>& words);
+    std::vector<WordState> before_, after_;
+};
+
 // The properties dialog: name, author and edit password.
 class PropertiesCommand : public RecordedCommand {
   public:
@@ -140,6 +155,9 @@ void RecordCells(frmForma& f, std::vector<CellChange> cells);
 void RecordClearField(frmForma& f, std::vector<CellChange> cells);
 void RecordWordEntry(frmForma& f, WordState before, Selection selectedBefore);
 void RecordAnswerDeleted(frmForma& f, WordState before);
+// Words changed together; before: each word as CaptureWord gave it before any of them changed. Nothing is
+// recorded when none changed.
+void RecordWords(frmForma& f, std::vector<WordState> before);
 // Nothing is recorded when the dialog changed nothing.
 void RecordProperties(frmForma& f, Identity before);
 

@@ -50,4 +50,26 @@ void AddWord(frmForma& f) {
     EditHistory::RecordWordEntry(f, std::move(before), {n, dir});
 }
 
+int32_t StoreAnswers(frmForma& f, const std::vector<AnswerToStore>& answers) {
+    auto& d = Doc();
+    if (d.AppMode != Mode::Authoring) return 0;
+    std::vector<EditHistory::WordState> before;
+    before.reserve(answers.size());
+    for (const AnswerToStore& a : answers)
+        before.push_back(EditHistory::CaptureWord(d, a.Number, a.Direction));
+    int32_t stored = 0;
+    for (const AnswerToStore& a : answers) {
+        const std::string answer = Cp1251::ToUpper(a.Answer);
+        if (CheckStore(d, a.Number, a.Direction, answer).Kind != StoreCheck::Ok) continue;
+        StoreAnswer(d, a.Number, a.Direction, a.Clue, answer);
+        ShowSlovoM::DrawWord(f, a.Number, a.Direction, CellColor);
+        ++stored;
+    }
+    if (stored == 0) return 0;
+    if (d.CurNumber > 0) ShowVoprosOtvetM::ShowClueAndAnswer(f);
+    f.CluesChanged();
+    EditHistory::RecordWords(f, std::move(before));
+    return stored;
+}
+
 } // namespace AddSlovoM

@@ -11,6 +11,7 @@
 #include "display/ClueOverviewUi.h"
 #include "display/DigitGlyphs.h"
 #include "document/frmAbout.h"
+#include "grid/AddSlovoMUi.h"
 #include "grid/LoadReshotkiM.h"
 
 namespace {
@@ -261,6 +262,43 @@ TEST_F(AuthoringAidsTest, TheKeysUndoTheCrosswordUnlessTheBoxHasTypingToUndo) {
     QTest::keyClick(ui->picPole, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(State(), "2 ... ... ...");
     EXPECT_EQ(CellPixel(2, 2, 15, 15), Colors::White);
+}
+
+TEST_F(AuthoringAidsTest, AFillOfManyAnswersIsOneUndoStep) {
+    Start();
+    action("OptionsClueOverview")->trigger();
+    Author(kRing);
+    EnterWord(1, 0, QStringLiteral("Мурлыка"), QStringLiteral("кот"));
+    const std::string typed = State();
+    const int32_t selected = Doc().CurNumber, selectedDir = Doc().CurDirection;
+    const size_t steps = static_cast<size_t>(form->History().count());
+    // 1 down agrees with КОТ; 2 down would put Р where КОТ has Т and is skipped; 3 across agrees with 1 down
+    // once that is stored.
+    const std::vector<AddSlovoM::AnswerToStore> fill = {
+        {1, 1, cp("Морской великан"), cp("кит")},
+        {2, 1, cp("Пол"), cp("РОК")},
+        {3, 0, cp("Часы говорят"), cp("тик")},
+    };
+    EXPECT_EQ(AddSlovoM::StoreAnswers(*form, fill), 2);
+    const std::string filled =
+        typed.substr(0, typed.find(" Тест")) + " 1d=КИТ:Морской великан 3a=ТИК:Часы говорят Тест/";
+    EXPECT_EQ(State(), filled);
+    EXPECT_EQ(static_cast<size_t>(form->History().count()), steps + 1);
+    EXPECT_EQ(Doc().CurNumber, selected); // the selection stays
+    EXPECT_EQ(Doc().CurDirection, selectedDir);
+    EXPECT_EQ(ClueRow(3, 0, ClueOverviewModel::AnswerColumn), QStringLiteral("ТИК"));
+    ExpectFieldShowsState("filled");
+
+    action("EditUndo")->trigger();
+    EXPECT_EQ(State(), typed);
+    ExpectFieldShowsState("fill undone");
+    EXPECT_EQ(ClueRow(3, 0, ClueOverviewModel::AnswerColumn), Tr(AuthoringTexts::NoAnswerMark));
+    action("EditRedo")->trigger();
+    EXPECT_EQ(State(), filled);
+    ExpectFieldShowsState("fill redone");
+    // A fill that stores nothing leaves the history alone.
+    EXPECT_EQ(AddSlovoM::StoreAnswers(*form, {{2, 1, {}, cp("РОК")}}), 0);
+    EXPECT_EQ(static_cast<size_t>(form->History().count()), steps + 1);
 }
 
 TEST_F(AuthoringAidsTest, EditingTheGridKeepsRenumbersAndDropsWords) {
