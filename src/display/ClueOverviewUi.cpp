@@ -149,7 +149,10 @@ ClueOverviewPanel::ClueOverviewPanel(QWidget* parent) : QDockWidget(parent) {
     lstClues->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstClues->header()->setStretchLastSection(false);
     lstClues->header()->setSectionResizeMode(ClueOverviewModel::ClueColumn, QHeaderView::Stretch);
-    lstClues->setColumnWidth(ClueOverviewModel::NumberColumn, 52);
+    // The number column holds the words' indentation under their group and a number of up to seven digits.
+    lstClues->setColumnWidth(ClueOverviewModel::NumberColumn,
+                             2 * lstClues->indentation() +
+                                 lstClues->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 8);
     lstClues->setColumnWidth(ClueOverviewModel::LengthColumn, 44);
     lstClues->setColumnWidth(ClueOverviewModel::AnswerColumn, 96);
     lstClues->setMinimumWidth(340);

@@ -511,6 +511,19 @@ TEST_F(AuthoringAidsTest, ClosingWhileTheGridOfAnUnsavedCrosswordIsEditedAsks) {
     EXPECT_EQ(messages.size(), 2u);
 }
 
+TEST_F(AuthoringAidsTest, TheClueOverviewHasRoomForLongNumbers) {
+    Start();
+    action("OptionsClueOverview")->trigger();
+    Author(std::vector<std::string>(6, "......")); // across 1, 7..11; down 1..6
+    QTreeView* view = clueList();
+    const QModelIndex eleven =
+        view->model()->index(5, ClueOverviewModel::NumberColumn, view->model()->index(0, 0));
+    ASSERT_EQ(eleven.data().toInt(), 11);
+    // The words are indented under their group; what is left of the column holds seven digits.
+    EXPECT_GE(view->visualRect(eleven).width(),
+              view->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+}
+
 TEST_F(AuthoringAidsTest, TheClueOverviewFollowsEntriesClicksAndSolving) {
     Start();
     action("OptionsClueOverview")->trigger();
