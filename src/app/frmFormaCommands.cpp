@@ -59,6 +59,7 @@ bool hasNameAndAuthor(frmForma& f) {
 } // namespace
 
 void frmForma::FileOpenOtvet_Click() {
+    if (GridEdit::DrawingToLose() && !GridEdit::ConfirmDiscardDrawing()) return;
     if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
     OpenOtvetyM::OpenOtvety(*this);
 }
@@ -147,6 +148,8 @@ void frmForma::KrossNew_Click() {
 }
 
 void frmForma::KrossOpen_Click() {
+    // Like New, opening another crossword would throw away a grid being drawn.
+    if (GridEdit::DrawingToLose() && !GridEdit::ConfirmDiscardDrawing()) return;
     if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
     OpenKrossM::OpenKross(*this);
     auto& d = Doc();

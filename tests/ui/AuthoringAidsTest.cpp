@@ -475,6 +475,16 @@ TEST_F(AuthoringAidsTest, NewAsksBeforeADrawingIsLost) {
     EXPECT_EQ(Doc().Cell(0, 0), 1);
     QApplication::processEvents();
     EXPECT_EQ(opened, 1);
+    // Opening a crossword or an answers file asks the same; No keeps the drawing without a file dialog.
+    for (QAction* open : {ui->KrossOpen, ui->FileOpenOtvet}) {
+        messages.clear();
+        Plan({Answer::No});
+        open->trigger();
+        ASSERT_EQ(messages.size(), 1u) << open->objectName().toStdString();
+        EXPECT_EQ(messages[0].text, Tr(AuthoringTexts::DiscardDrawnGrid));
+        EXPECT_EQ(Doc().AppMode, Mode::NewGrid);
+        EXPECT_EQ(Doc().Cell(0, 0), 1);
+    }
     // Yes goes on to the size dialog.
     Plan({Answer::Yes});
     countDialog();
