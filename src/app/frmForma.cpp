@@ -63,6 +63,11 @@ frmForma::frmForma() {
 
 frmForma::~frmForma() {
     qApp->removeEventFilter(this);
+    // The stack empties itself when it goes and reports that to the window, which is half gone by the
+    // time its children are deleted: it goes first, unheard.
+    disconnect(history_, nullptr, this, nullptr);
+    delete history_;
+    history_ = nullptr;
 }
 
 void frmForma::buildMenus() {

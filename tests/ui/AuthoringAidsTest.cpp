@@ -405,7 +405,8 @@ TEST_F(AuthoringAidsTest, TheSymmetryChoiceIsKeptInTheSettings) {
     form->close(); // nothing drawn: closing asks nothing
     QApplication::processEvents();
     form = nullptr;
-    const auto lines = TextFile::SplitLines(ReadFile(AppDir() + "Gridmora Int.ini"));
+    const std::string settings = ReadFile(AppDir() + "Gridmora Int.ini");
+    const auto lines = TextFile::SplitLines(settings); // views into settings
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[11], " 2 ");
 
@@ -633,7 +634,8 @@ TEST_F(AuthoringAidsTest, TheNewCaptionsComeFromTheLanguageFileWithUniqueKeys) {
     // Russian first, then English, then a file written before these texts existed.
     const std::string dir = AppDir() + "Language/";
     std::string old;
-    for (const auto& line : TextFile::SplitLines(ReadFile(dir + "English.txt"))) {
+    const std::string english = ReadFile(dir + "English.txt");
+    for (const auto& line : TextFile::SplitLines(english)) {
         const int index = std::atoi(std::string(line).c_str());
         if (index < AuthoringTexts::EditMenu || index > 149) old += std::string(line) + "\r\n";
     }
