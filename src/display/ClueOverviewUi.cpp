@@ -102,7 +102,10 @@ QVariant ClueOverviewModel::data(const QModelIndex& i, int role) const {
             return {};
         }
     case Qt::ToolTipRole:
-        return i.column() == ClueColumn && !e.Clue.empty() ? QVariant(Q(e.Clue)) : QVariant();
+        // A tool tip takes markup when the text looks like it: a clue from a received file is shown as
+        // the characters it holds.
+        if (i.column() != ClueColumn || e.Clue.empty()) return {};
+        return QStringLiteral("<p>%1</p>").arg(Q(e.Clue).toHtmlEscaped());
     case Qt::TextAlignmentRole:
         return i.column() <= LengthColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     case Qt::FontRole: {

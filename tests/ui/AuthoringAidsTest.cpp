@@ -2,6 +2,7 @@
 // choice with the numbers shown while drawing, New asking before a drawing is lost, the clue overview.
 #include <QComboBox>
 #include <QSet>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QUndoStack>
 
@@ -533,6 +534,21 @@ TEST_F(AuthoringAidsTest, TheClueOverviewHasRoomForLongNumbers) {
     // The words are indented under their group; what is left of the column holds seven digits.
     EXPECT_GE(view->visualRect(eleven).width(),
               view->fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+}
+
+TEST_F(AuthoringAidsTest, TheClueOverviewShowsMarkupInACluesAsItsCharacters) {
+    Start();
+    action("OptionsClueOverview")->trigger();
+    Author(kRing);
+    const QString clue = QStringLiteral("<b>Мур</b> &amp; <img src=\"x\">");
+    EnterWord(1, 0, clue, QStringLiteral("кот"));
+    EXPECT_EQ(ClueRow(1, 0, ClueOverviewModel::ClueColumn), clue);
+    QTreeView* view = clueList();
+    const QModelIndex group = view->model()->index(0, 0);
+    QTextDocument tip;
+    tip.setHtml(
+        view->model()->index(0, ClueOverviewModel::ClueColumn, group).data(Qt::ToolTipRole).toString());
+    EXPECT_EQ(tip.toPlainText(), clue);
 }
 
 TEST_F(AuthoringAidsTest, TheClueOverviewFollowsEntriesClicksAndSolving) {
