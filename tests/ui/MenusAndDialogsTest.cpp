@@ -11,6 +11,7 @@
 
 #include "DialogHelpers.h"
 #include "WindowFixture.h"
+#include "app/ApiFontUi.h"
 #include "app/DeystvieM.h"
 #include "app/frmAboutBox.h"
 #include "display/frmRazKletok.h"
@@ -108,6 +109,8 @@ TEST_F(MenusAndDialogsTest, EveryDialogIsAsWideAsItsTitleAndItsCaptions) {
             {"cells-and-font", [&] { return new frmRazKletok(*form, caption(ui->OptionsRazmerKF)); }},
             {"language", [this] { return new frmLang(*form); }},
             {"about", [this] { return new frmAboutBox(form); }},
+            {"letter-font",
+             [this] { return new ApiFont::LetterFontDialog(ApiFont::LetterFontChoice{}, form); }},
             {"word-search",
              [&] { return frmFindWord::ShowWindow(findWord, form, caption(ui->KrossFoundWord)); }},
         };
