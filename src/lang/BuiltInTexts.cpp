@@ -5,6 +5,7 @@
 // The English of the original indexes (1..75) is the shipped English file itself, compiled in: the menus
 // fall back to it when a language file leaves their captions empty.
 #include "lang/BuiltInEnglish.h"
+#include "lang/FileSafetyTexts.h"
 #include "lang/LanguageFile.h"
 
 std::string_view BuiltInCaption(int32_t index) {
@@ -17,8 +18,22 @@ std::string_view BuiltInCaption(int32_t index) {
 std::string_view BuiltInText(int32_t index) {
     switch (index) {
     // 76..84: safe handling of received files and pasted text
+    case FileSafetyText::ChangedOnDisk:
+        return "has been changed on disk since it was opened or saved here. Overwrite it?";
+    case FileSafetyText::NotRegular:
+        return "is not a regular file (a pipe or a device); it cannot be opened or saved.";
+    case FileSafetyText::DiskFull:
+        return "could not be written: the disk is full.";
+    case FileSafetyText::Mismatch:
+        return "could not be saved: the written file did not read back as it should. The old file is kept.";
 
     // 85..99: the installed program (command line, settings folder, dialogs of the desktop)
+    case 85:
+        return "Gridmora, a crossword workshop: draw a grid, write its clues and answers, solve crosswords.";
+    case 86:
+        return "A crossword (.krw) or an answers file (.otv) to open.";
+    case 87:
+        return "Only one file can be opened at a time.";
 
     // 100..109: word lists and the word search
     case 100:
