@@ -20,6 +20,7 @@
 #include "document/frmFindWord.h"
 #include "document/frmRazmer.h"
 #include "export/CopyKrossM.h"
+#include "export/ExportCommands.h"
 #include "lang/LoadJazikMUi.h"
 #include "lang/frmLang.h"
 #include "widgets/FitToTitle.h"
@@ -147,12 +148,17 @@ TEST_F(MenusAndDialogsTest, AllFilesListsFilesWithoutAnExtensionToo) {
     }
     ForEachLanguage([&dir](const char* lang) {
         const auto& t = Lang();
-        for (const std::string& filter : {t.KrwFilter, t.OtvFilter, CopyKrossM::DialogFilter()}) {
+        // Crossword, answers, HTML, and Open's crossword-or-ipuz list: "All Files" comes last in each.
+        const std::pair<std::string, qsizetype> lists[] = {{t.KrwFilter, 2},
+                                                           {t.OtvFilter, 2},
+                                                           {CopyKrossM::DialogFilter(), 2},
+                                                           {ExportCommands::OpenFilter(), 3}};
+        for (const auto& [filter, count] : lists) {
             const QStringList filters = apiOpenSaveM::NameFilters(filter);
-            ASSERT_EQ(filters.size(), 2) << lang;
-            EXPECT_EQ(filters[1], QStringLiteral("All Files (*)")) << lang;
+            ASSERT_EQ(filters.size(), count) << lang;
+            EXPECT_EQ(filters.back(), QStringLiteral("All Files (*)")) << lang;
             // The dialog lists what the patterns in the parentheses match.
-            const QString all = filters[1];
+            const QString all = filters.back();
             const qsizetype open = all.lastIndexOf(QLatin1Char('('));
             const QStringList patterns = all.mid(open + 1, all.size() - open - 2).split(QLatin1Char(' '));
             EXPECT_EQ(QDir(dir.path()).entryList(patterns, QDir::Files, QDir::Name),
