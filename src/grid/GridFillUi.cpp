@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <atomic>
 #include <chrono>
@@ -24,6 +25,7 @@
 #include "display/ShowSlovoMUi.h"
 #include "display/Surface.h"
 #include "document/WordSearch.h"
+#include "grid/AddSlovoMUi.h"
 #include "grid/FillEngine.h"
 #include "grid/FillWords.h"
 #include "grid/GridFill.h"
@@ -82,10 +84,16 @@ std::shared_ptr<const FillWords> listsOf(const std::string& appDir, const std::s
 // ---- the last fill, for Fill again ----
 
 std::vector<FilledWord> lastFill;
+const QUndoCommand* lastFillStep = nullptr; // the undo step that entered it
 
-// True when every word of the last fill still holds the answer the fill gave it.
-bool lastFillInPlace(const KrossDocument& d) {
-    if (lastFill.empty()) return false;
+// True when the last fill is the latest step of the window's undo stack and every word of it still holds
+// the answer the fill gave it: Fill again may then take it back by undoing that step.
+bool lastFillOnTop(frmForma& f) {
+    QUndoStack& history = f.History();
+    if (lastFill.empty() || !lastFillStep || history.index() == 0 ||
+        history.command(history.index() - 1) != lastFillStep)
+        return false;
+    const KrossDocument& d = Doc();
     for (const FilledWord& w : lastFill)
         if (d.ClueTexts.Answer(w.Number, w.Direction) != w.Answer) return false;
     return true;
@@ -249,20 +257,26 @@ void FillRun::Apply(frmForma& f, const GridProblem& problem, bool takeBack, cons
     }
     const std::vector<FilledWord> words = FilledWordsOf(problem, result);
     // The window was blocked while the search ran, so the crossword is as the search saw it; should it
-    // not be, nothing changes.
-    const std::vector<FilledWord> previous =
-        takeBack && lastFillInPlace(d) ? lastFill : std::vector<FilledWord>{};
-    if (takeBack && previous.empty()) return;
-    TakeBackFill(d, previous);
-    if (!EnterFill(d, words)) {
-        EnterFill(d, previous);
+    // not be, nothing changes. Fill again first undoes the fill it replaces.
+    if (takeBack) {
+        if (!lastFillOnTop(f)) return;
+        f.History().undo();
+    }
+    // All or nothing: the whole fill must go in by the entry rules, tried first on a copy.
+    KrossDocument trial = d;
+    if (!EnterFill(trial, words)) {
+        if (takeBack) f.History().redo();
         QApplication::beep();
         return;
     }
-    lastFill = words;
+    std::vector<AddSlovoM::AnswerToStore> answers;
     for (const FilledWord& w : words)
-        ShowSlovoM::DrawWord(f, w.Number, w.Direction, CellColor);
-    if (d.CurNumber > 0) ShowVoprosOtvetM::ShowClueAndAnswer(f);
+        answers.push_back({w.Number, w.Direction, d.ClueTexts.Clue(w.Number, w.Direction), w.Answer});
+    // One undo step for the whole fill.
+    AddSlovoM::StoreAnswers(f, answers);
+    lastFill = words;
+    const QUndoStack& history = f.History();
+    lastFillStep = history.index() > 0 ? history.command(history.index() - 1) : nullptr;
 }
 
 } // namespace
@@ -271,7 +285,7 @@ void FillGrid(frmForma& f, bool again) {
     auto& d = Doc();
     if (d.AppMode != Mode::Authoring || running) return;
     // Fill again searches the crossword as it was before the last fill, which it replaces.
-    const bool takeBack = again && lastFillInPlace(d);
+    const bool takeBack = again && lastFillOnTop(f);
     GridProblem problem;
     if (takeBack) {
         KrossDocument before = d;

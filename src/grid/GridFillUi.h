@@ -12,9 +12,10 @@ class frmForma;
 
 namespace GridFill {
 
-// Fills every word of the crossword being authored that has no answer. again: first takes back the words
-// the last fill entered, when they are all still there as it entered them, and fills anew; a fill always
-// takes a new seed, so it gives another fill. Nothing happens outside authoring or while a fill runs.
+// Fills every word of the crossword being authored that has no answer, as one undo step. again: when the
+// last fill is still the latest undo step, fills anew in its place (that step undone, the new fill one
+// step); a fill always takes a new seed, and Fill again avoids the fill it replaces. Nothing happens
+// outside authoring or while a fill runs.
 void FillGrid(frmForma& f, bool again);
 
 // True while a fill of the window runs.

@@ -106,6 +106,25 @@ TEST_F(FillTest, FillEntersAConsistentFillAndFillAgainAnother) {
     const std::string first = Answer(2, 1);
     Shot("fill_done");
 
+    // The whole fill is one undo step.
+    QAction* undo = ui->find<QAction>("EditUndo");
+    QAction* redo = ui->find<QAction>("EditRedo");
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    QApplication::processEvents();
+    for (const auto& [n, d] : {std::pair{1, 1}, {2, 1}, {3, 0}})
+        EXPECT_EQ(Answer(n, d), "");
+    EXPECT_EQ(Answer(1, 0), cp("КОТ"));
+    for (int32_t x = 0; x < 3; ++x)
+        EXPECT_EQ(Letter(x, 2), 0); // the bottom row is empty again
+    EXPECT_EQ(Letter(0, 1), 0);
+    EXPECT_EQ(Letter(2, 0), cp("Т")[0]); // 1 across stays
+    ASSERT_TRUE(redo->isEnabled());
+    redo->trigger();
+    QApplication::processEvents();
+    ExpectConsistentRing();
+    EXPECT_EQ(Answer(2, 1), first);
+
     // Fill again replaces the fill by another one.
     EXPECT_EQ(FillAgainAction()->shortcut(), QKeySequence("Shift+F9"));
     FillAgainAction()->trigger();
@@ -115,6 +134,15 @@ TEST_F(FillTest, FillEntersAConsistentFillAndFillAgainAnother) {
     ExpectConsistentRing();
     EXPECT_EQ(Answer(1, 0), cp("КОТ"));
     EXPECT_NE(Answer(2, 1), first);
+    // It took the place of the first fill: one undo goes back to before either.
+    undo->trigger();
+    QApplication::processEvents();
+    for (const auto& [n, d] : {std::pair{1, 1}, {2, 1}, {3, 0}})
+        EXPECT_EQ(Answer(n, d), "");
+    EXPECT_EQ(Answer(1, 0), cp("КОТ"));
+    redo->trigger();
+    QApplication::processEvents();
+    ExpectConsistentRing();
 
     // Nothing left to fill.
     Plan({Answer::Ok});
