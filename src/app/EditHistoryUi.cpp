@@ -85,12 +85,21 @@ void RecordGridEdit(frmForma& f, DocumentSnapshot before) {
     f.History().push(new GridEditCommand(f, std::move(before), TakeSnapshot(Doc())));
 }
 
+namespace {
+// A changed cell of a crossword's grid is a change of the crossword, saved or not: closing then asks.
+void gridOfCrosswordChanged() {
+    if (Doc().EditingGrid) Doc().Modified = true;
+}
+} // namespace
+
 void RecordCells(frmForma& f, std::vector<CellChange> cells) {
     f.History().push(new CellsCommand(f, std::move(cells)));
+    gridOfCrosswordChanged();
 }
 
 void RecordClearField(frmForma& f, std::vector<CellChange> cells) {
     f.History().push(new ClearFieldCommand(f, std::move(cells)));
+    gridOfCrosswordChanged();
 }
 
 void RecordWordEntry(frmForma& f, WordState before, Selection selectedBefore) {

@@ -523,6 +523,35 @@ TEST_F(AuthoringAidsTest, ClosingWhileTheGridOfAnUnsavedCrosswordIsEditedAsks) {
     EXPECT_EQ(messages.size(), 2u);
 }
 
+TEST_F(AuthoringAidsTest, ClosingAfterAChangeToTheGridOfASavedCrosswordAsks) {
+    Start();
+    AuthorRing();
+    SaveAs(AppDir() + "ring.krw");
+    action("EditGrid")->trigger();
+    ASSERT_FALSE(Doc().Modified);
+    const size_t before = messages.size();
+    ClickCell(1, 1);
+    EXPECT_TRUE(Doc().Modified);
+    Plan({Answer::No});
+    form->close();
+    QApplication::processEvents();
+    ASSERT_EQ(messages.size(), before + 1);
+    EXPECT_EQ(messages.back().text, Tr(AuthoringTexts::DiscardDrawnGrid));
+    EXPECT_TRUE(form->isVisible());
+    // Clear field changes the grid as well.
+    action("EditUndo")->trigger();
+    Doc().Modified = false;
+    Plan({Answer::Yes}); // clear the field?
+    ui->kClearPole->click();
+    EXPECT_TRUE(Doc().Modified);
+    Plan({Answer::Yes});
+    form->close();
+    QApplication::processEvents();
+    form = nullptr;
+    ASSERT_EQ(messages.size(), before + 3);
+    EXPECT_EQ(messages.back().text, Tr(AuthoringTexts::DiscardDrawnGrid));
+}
+
 TEST_F(AuthoringAidsTest, TheClueOverviewHasRoomForLongNumbers) {
     Start();
     action("OptionsClueOverview")->trigger();
