@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "display/FieldWidget.h"
+#include "display/NewFontMUi.h"
 #include "grid/FieldGeometry.h"
 
 namespace NewPoleM {
@@ -11,20 +12,22 @@ void NewField(frmForma& f) {
     const auto& d = Doc();
     const int32_t cs = Opt().CellSize;
     using namespace FieldGeometry;
-    Surface& s = f.FieldSurface();
-    s.Clear();
-    s.Resize(static_cast<int>(DrawingFieldSide(d.GridWidth, cs)),
-             static_cast<int>(DrawingFieldSide(d.GridHeight, cs)));
-    const Box grid = GridBox(d.GridWidth, d.GridHeight, cs);
-    s.FillBox(grid.Left, grid.Top, grid.Right, grid.Bottom, Colors::White);
-    for (int32_t c = 0; c <= d.GridWidth; ++c)
-        s.Line(CellLeft(c, cs), grid.Top, CellLeft(c, cs), grid.Bottom, Colors::Black);
-    // The horizontal lines are one pixel longer, which closes the bottom-right corner.
-    for (int32_t r = 0; r <= d.GridHeight; ++r)
-        s.Line(grid.Left, CellTop(r, cs), grid.Right + 1, CellTop(r, cs), Colors::Black);
-    f.Field().show();
+    FieldWidget& field = f.Field();
+    field.SetLayout(static_cast<int>(DrawingFieldSide(d.GridWidth, cs)),
+                    static_cast<int>(DrawingFieldSide(d.GridHeight, cs)), d.GridWidth, d.GridHeight);
+    field.SetMetrics(NewFontM::FieldMetrics());
+    field.Clear();
+    // The grid's cells, each a white inside in its black outline: the grid lines close every side.
+    for (int32_t r = 0; r < d.GridHeight; ++r)
+        for (int32_t c = 0; c < d.GridWidth; ++c)
+            DrawCell(f, c, r, Colors::White);
+    field.show();
     f.UpdateScrollBars();
     f.ScrollHome();
+}
+
+void DrawCell(frmForma& f, int32_t c, int32_t r, int32_t colour) {
+    f.Field().DrawCell(c, r, colour, 0, 0);
 }
 
 } // namespace NewPoleM

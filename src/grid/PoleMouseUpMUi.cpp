@@ -5,6 +5,7 @@
 #include "display/ShowSlovoMUi.h"
 #include "display/ShowVoprosMUi.h"
 #include "grid/FieldGeometry.h"
+#include "grid/NewPoleMUi.h"
 #include "grid/ShowVoprosOtvetMUi.h"
 
 namespace PoleMouseUpM {
@@ -12,13 +13,11 @@ namespace {
 
 void toggleCell(frmForma& f, int32_t c, int32_t r) {
     auto& d = Doc();
-    const int32_t cs = Opt().CellSize;
     const int32_t v = d.Cell(c, r) != 0 ? 0 : 1;
     const int32_t color = v == 0 ? Colors::White : Colors::Green;
     const bool symmetric = f.Symmetric();
     for (auto [cc, rr] : FieldGeometry::SymmetryCells(c, r, d.GridWidth, d.GridHeight, symmetric)) {
-        const FieldGeometry::Box inside = FieldGeometry::InnerBox(cc, rr, cs);
-        f.FieldSurface().FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom, color);
+        NewPoleM::DrawCell(f, cc, rr, color);
         d.SetCell(cc, rr, v);
     }
 }

@@ -22,8 +22,7 @@ TEST_F(AuthoringTest, TheNumberedGridShowsTheFirstWordSelected) {
     Author(kRing);
     const auto& d = Doc();
     EXPECT_EQ(d.NumberCount, 3);
-    EXPECT_EQ(ui->picPole->S.Width(), 3 * 20 + 10);
-    EXPECT_EQ(ui->picPole->S.Height(), 3 * 20 + 10);
+    EXPECT_EQ(ui->picPole->size(), QSize(3 * 20 + 10, 3 * 20 + 10));
     ASSERT_EQ(d.CurNumber, 1);
     EXPECT_EQ(d.CurDirection, 0);
     EXPECT_EQ(QApplication::focusWidget(), ui->txtVoprosOtvet);
@@ -32,7 +31,7 @@ TEST_F(AuthoringTest, TheNumberedGridShowsTheFirstWordSelected) {
     EXPECT_EQ(CellPixel(0, 1, 1, 10), CellColor);
     EXPECT_EQ(CellPixel(1, 1, 1, 10), Colors::FieldBack); // a blocked cell is simply background
     // Outlines are black, shared by neighbouring cells.
-    EXPECT_EQ(ui->picPole->S.Pixel(5 + 20, 5 + 30), Colors::Black);
+    EXPECT_EQ(FieldPixel(5 + 20, 5 + 30), Colors::Black);
     // Number 1 in a yellow cell comes from the yellow half of the strip, number 3 in a white cell from
     // the white half; "1" starts "..#.." and "3" starts ".###.".
     EXPECT_EQ(CellPixel(0, 0, 2, 2), SelectionColor);
@@ -65,7 +64,7 @@ TEST_F(AuthoringTest, ClueThenAnswerStoresTheWordAndMovesOn) {
     EXPECT_EQ(CellPixel(1, 0, 1, 10), CellColor);
     EXPECT_EQ(CellPixel(0, 1, 1, 10), SelectionColor);
     // The letter is drawn right-aligned, 2 pixels inside the right border.
-    const int w = ui->picPole->S.TextWidth(QStringLiteral("О"));
+    const int w = ui->picPole->TextWidth(QStringLiteral("О"));
     bool inked = false, leftClean = true;
     for (int y = 2; y < 19; ++y) {
         for (int x = 1; x < 18 - w - 1; ++x)
@@ -203,7 +202,7 @@ TEST_F(AuthoringTest, LargeClueNumbersRunIntoTheNextCell) {
             if (x <= left + 20) continue;
             const bool glyph = DigitGlyphs::IsBlack(3, 0, gx, gy);
             if (glyph) {
-                EXPECT_EQ(ui->picPole->S.Pixel(x, y), Colors::Black) << x << "," << y;
+                EXPECT_EQ(FieldPixel(x, y), Colors::Black) << x << "," << y;
                 ++black;
             }
         }

@@ -16,7 +16,7 @@ class ScrollTest : public GridWindowTest {
         ASSERT_EQ(ui->picControl->size(), QSize(iw, ih));
     }
     void FieldSize(int w, int h) {
-        ui->picPole->S.Resize(w, h);
+        ui->picPole->SetLayout(w, h, 0, 0);
         form->UpdateScrollBars();
     }
 };
