@@ -81,11 +81,13 @@ QRect FieldWidget::drawingArea(int32_t c, int32_t r) {
 }
 
 void FieldWidget::repaintLater(const QRect& area) {
-    // The cells of one word lie side by side: each joins the rectangle of the cell drawn before it, so a
-    // word is one rectangle and a selection change repaints the two or three words it drew. Beyond a few
-    // rectangles (a whole grid drawn) they become one.
-    if (!dirty_.empty() && dirty_.back().adjusted(-1, -1, 1, 1).intersects(area))
-        dirty_.back() = dirty_.back().united(area);
+    // The cells of one word lie side by side: each extends the rectangle of the cell drawn before it
+    // (their union is no larger than the two), so a word is one rectangle and a selection change repaints
+    // just the words it drew. Beyond a few rectangles (a whole grid drawn) they become one.
+    auto size = [](const QRect& r) { return int64_t{r.width()} * r.height(); };
+    const QRect joined = dirty_.empty() ? QRect() : dirty_.back().united(area);
+    if (!dirty_.empty() && size(joined) <= size(dirty_.back()) + size(area))
+        dirty_.back() = joined;
     else if (dirty_.size() < MaxDirtyRects)
         dirty_.push_back(area);
     else {
@@ -168,10 +170,13 @@ void FieldWidget::wheelEvent(QWheelEvent* e) {
     e->accept();
 }
 
-void FieldWidget::focusInEvent(QFocusEvent* e) {
-    QWidget::focusInEvent(e);
+// The field looks the same with and without the focus: unlike a plain widget it is not repainted whole
+// when the focus comes or goes (on a large field that would repaint the whole view on every click).
+void FieldWidget::focusInEvent(QFocusEvent*) {
     if (GotFocus) GotFocus();
 }
+
+void FieldWidget::focusOutEvent(QFocusEvent*) {}
 
 void FieldContainer::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);

@@ -57,6 +57,7 @@ class FieldWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     // Paints one rectangle of the field: the cells whose drawing may touch it, in their order.

@@ -171,6 +171,19 @@ const Surface::Glyph& Surface::glyph(const QString& s) const {
         p.drawText(-left, g.ascent - top, s);
     }
     img.setOffset(QPoint(left, top));
+    // Only the pixels with ink change what lies under the text.
+    int x0 = img.width(), x1 = -1, y0 = img.height(), y1 = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(line[x]) != 0) {
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+                y0 = std::min(y0, y);
+                y1 = std::max(y1, y);
+            }
+    }
+    if (x1 >= 0) g.inked = QRect(QPoint(x0 + left, y0 + top), QPoint(x1 + left, y1 + top));
     g.image = std::move(img);
     return *glyphs_.insert(s, std::move(g));
 }
@@ -185,8 +198,7 @@ int Surface::TextHeight(const QString&) const {
 }
 
 QRect Surface::TextArea(const QString& s) const {
-    const QImage& img = glyph(s).image;
-    return QRect(img.offset(), img.size());
+    return glyph(s).inked;
 }
 
 void Surface::DrawText(int x, int y, const QString& s) {

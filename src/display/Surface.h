@@ -62,7 +62,8 @@ class Surface {
     int TextHeight(const QString& s) const;
     // Draws text with the top-left corner of its text box at (x, y), unclipped by any cell.
     void DrawText(int x, int y, const QString& s);
-    // The pixels DrawText(0, 0, s) may touch (the glyphs' overhang included).
+    // The pixels DrawText(0, 0, s) changes (the glyphs' overhang included); empty for a text that
+    // shows nothing, such as a line break.
     QRect TextArea(const QString& s) const;
 
     bool SaveBmp(const QString& path) const;
@@ -79,6 +80,7 @@ class Surface {
         QImage image; // premultiplied ARGB
         int advance = 0;
         int ascent = 0;
+        QRect inked; // the pixels the text covers, relative to the text box's corner; empty: none
     };
     const Glyph& glyph(const QString& s) const;
     void dropGlyphs() const;

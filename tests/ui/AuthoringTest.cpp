@@ -1,4 +1,6 @@
 // Authoring through the window: the numbered grid on screen, clues and answers, selection by clicks.
+#include <QPaintEvent>
+
 #include "GridHelpers.h"
 #include "basics/Cp1251.h"
 #include "display/DigitGlyphs.h"
@@ -221,6 +223,40 @@ TEST_F(AuthoringTest, TheLetterFontSetsTheLetterOffset) {
         *form); // an unknown face quietly falls back; a large font gives a negative offset
     EXPECT_LT(NewFontM::LetterOffsetY, 0);
     EXPECT_TRUE(messages.empty());
+}
+
+// Selecting another word repaints the two words that changed colour, not the whole view.
+TEST_F(AuthoringTest, ASelectionChangeRepaintsOnlyTheWordsItDrew) {
+    struct PaintRecorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } recorder;
+    Start();
+    Author(std::vector<std::string>(12, std::string(12, '.')));
+    ASSERT_EQ(Doc().CurNumber, 1);
+    ASSERT_EQ(Doc().CurDirection, 0);
+    QApplication::processEvents();
+    ui->picPole->installEventFilter(&recorder);
+    ClickCell(4, 6); // the down word of column 4 instead of the across word of row 0
+    QApplication::processEvents();
+    ui->picPole->removeEventFilter(&recorder);
+    ASSERT_EQ(Doc().CurDirection, 1);
+    ASSERT_EQ(CellPixel(4, 6, 10, 10), SelectionColor);
+    ASSERT_EQ(CellPixel(0, 0, 10, 10), CellColor);
+    auto centre = [](int c, int r) {
+        const FieldGeometry::Box b = FieldGeometry::CellBox(c, r, Opt().CellSize);
+        return QPoint(b.Left + 10, b.Top + 10);
+    };
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_TRUE(recorder.painted.contains(centre(k, 0))) << k;
+        EXPECT_TRUE(recorder.painted.contains(centre(4, k))) << k;
+    }
+    for (int r : {2, 6, 11})
+        for (int c : {0, 6, 11})
+            EXPECT_FALSE(recorder.painted.contains(centre(c, r))) << c << "," << r;
 }
 
 } // namespace
