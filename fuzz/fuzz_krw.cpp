@@ -1,13 +1,18 @@
-// Any bytes as a crossword file: the reader must not crash, hang or allocate without bound, and what it
-// accepts must be a consistent crossword that the writer reproduces exactly.
+// Any bytes as a crossword file: the reader must not crash, hang or allocate without bound, what it
+// accepts must be a consistent crossword that the writer reproduces exactly, and the texts the window
+// builds from it when it is opened (caption, word count, clue labels) stay within what the window shows.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "basics/Cp1251.h"
+#include "document/GridLimits.h"
 #include "document/KrossDocument.h"
 #include "document/OpenKrossM.h"
 #include "document/SaveKrossM.h"
+#include "document/TextLimits.h"
+#include "lang/LanguageFile.h"
 
 namespace {
 
@@ -36,6 +41,30 @@ void checkConsistent(const KrossDocument& doc) {
     check(doc.SolvedWords.Ubound0() == doc.NumberCount);
 }
 
+// The texts the window shows right after opening, as the opening step builds them.
+void checkWindowTexts(const KrossDocument& doc) {
+    static const InterfaceTexts texts = [] {
+        InterfaceTexts t;
+        ApplyLanguage(ParseLanguageFile("Test\r\n8,&Kross\r\n29,no answers\r\n54,Words:\r\n55,Author:\r\n"),
+                      t);
+        return t;
+    }();
+    check(doc.KrossName.size() <= TextLimits::MaxText && doc.KrossAuthor.size() <= TextLimits::MaxText &&
+          doc.EditPassword.size() <= TextLimits::MaxText);
+    const ModeCaptionFacts facts{"Kross", doc.KrossName, doc.KrossAuthor, doc.WordCount, 0};
+    const ModeCaptions c = CaptionsOfMode(texts, doc.AppMode, CaptionMoment::EnteringMode, facts);
+    check(c.Window.has_value() && c.Window->size() <= 64 + 2 * TextLimits::MaxText);
+    check(!Cp1251::ToUtf8(*c.Window).empty());
+    for (int32_t n = 1; n <= doc.NumberCount; ++n)
+        for (int32_t d = 0; d <= 1; ++d) {
+            // What the clue labels show: the clue (with answers) or nothing yet (a bare grid).
+            const std::string clue = doc.NoAnswers == 0 ? doc.ClueTexts.Clue(n, d) : std::string();
+            check(clue.size() <= TextLimits::MaxText);
+            check(clue.find_first_of("\r\n") == std::string::npos);
+            (void)Cp1251::ToUtf8(clue);
+        }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -47,6 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     checkConsistent(doc);
+    checkWindowTexts(doc);
+    // Opened at the default cell of 20 pixels, the field fits the drawing surface.
+    KrossDocument at20;
+    if (OpenKrossM::ReadKrossText(bytes, at20, 0, "fuzz.krw", 20).status ==
+        OpenKrossM::KrossReadResult::Status::Ok)
+        check(GridLimits::GridFits(at20.GridWidth, at20.GridHeight, 20));
     check(doc.AppMode == (doc.NoAnswers     ? Mode::SolveBare
                           : r.answerMissing ? Mode::Incomplete
                                             : Mode::Solve));
@@ -61,5 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(again.KrossName == doc.KrossName);
     if (doc.NoAnswers == 0) check(again.ClueTexts == doc.ClueTexts && again.KrossAuthor == doc.KrossAuthor);
     check(SaveKrossM::KrossFileText(again) == written);
+    // What the reader accepted, the save's own check accepts as read back.
+    check(SaveKrossM::LinesIntact(doc) && SaveKrossM::ReadsBackAs(written, doc));
     return 0;
 }

@@ -3,11 +3,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 
-#include "app/MainMUi.h"
 #include "app/ProgramState.h"
 #include "basics/Cp1251.h"
 #include "basics/TextFile.h"
@@ -40,13 +38,22 @@ QString aboutFile(const std::string& path, const std::string& tail) {
     return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
 }
 
+QString aboutFile(const std::string& path, const QString& tail) {
+    return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
+}
+
 void readFailed(const std::string& path, TextFile::Error error) {
-    say(aboutFile(path,
-                  error == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError));
+    const QString cause = FileMessages::NamedCause(error);
+    say(aboutFile(path, !cause.isEmpty() ? cause
+                                         : Q(error == TextFile::Error::NotFound ? Lang().LangNotFoundError
+                                                                                : Lang().LangReadError)));
 }
 
 void writeFailed(const std::string& path, TextFile::Error error) {
-    say(aboutFile(path, error == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError));
+    const QString cause = FileMessages::NamedCause(error);
+    say(aboutFile(path, !cause.isEmpty() ? cause
+                                         : Q(error == TextFile::Error::Access ? Lang().LangAccessError
+                                                                              : Lang().LangWriteError)));
 }
 
 bool written(const std::string& path, std::string_view bytes) {
@@ -54,17 +61,6 @@ bool written(const std::string& path, std::string_view bytes) {
     if (error == TextFile::Error::None) return true;
     writeFailed(path, error);
     return false;
-}
-
-// The texts of the language the settings name (Russian when they name none). Without a readable
-// language file the built-in texts remain.
-void loadLanguage() {
-    auto& o = Opt();
-    const std::string name = o.LanguageFile.empty() ? std::string("Russian.txt") : o.LanguageFile;
-    std::string bytes;
-    if (TextFile::ReadAll(o.AppDir + "Language" + o.PathSep + name, bytes, size_t{4} << 20) ==
-        TextFile::Error::None)
-        ApplyLanguage(ParseLanguageFile(bytes), Lang());
 }
 
 // The crossword of FILE, read as the window would open it; nothing after the message when it cannot be.
@@ -96,7 +92,7 @@ std::optional<KrossDocument> readCrossword(const std::string& path) {
         readFailed(path, error);
         return std::nullopt;
     }
-    if (OpenKrossM::ReadKrossText(bytes, doc, Opt().StyleIndex, path).status !=
+    if (OpenKrossM::ReadKrossText(bytes, doc, Opt().StyleIndex, path, Opt().CellSize).status !=
         OpenKrossM::KrossReadResult::Status::Ok) {
         readFailed(path, TextFile::Error::Other);
         return std::nullopt;
@@ -184,38 +180,34 @@ int run(const Request& r) {
 
 } // namespace
 
-bool Asked(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0) return true;
-    return false;
+QCommandLineOption Option() {
+    return QCommandLineOption(QStringLiteral("export"), Tr(Index::CommandUsage), QStringLiteral("OUT"));
 }
 
-int Run(const QStringList& arguments) {
-    MainM::LoadSettings();
-    loadLanguage();
+QList<QCommandLineOption> MoreOptions() {
+    // --help shows them in the usage line of --export.
+    QList<QCommandLineOption> options = {
+        QCommandLineOption(QStringLiteral("password"), QString(), QStringLiteral("PASSWORD")),
+        QCommandLineOption(QStringLiteral("answers")),
+        QCommandLineOption(QStringLiteral("paper"), QString(), QStringLiteral("PAPER"))};
+    for (auto& o : options)
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+    return options;
+}
 
-    QCommandLineParser parser;
-    const QCommandLineOption exportOption(QStringLiteral("export"), QString(), QStringLiteral("OUT"));
-    const QCommandLineOption passwordOption(QStringLiteral("password"), QString(),
-                                            QStringLiteral("PASSWORD"));
-    const QCommandLineOption answersOption(QStringLiteral("answers"));
-    const QCommandLineOption paperOption(QStringLiteral("paper"), QString(), QStringLiteral("PAPER"));
-    parser.addOptions({exportOption, passwordOption, answersOption, paperOption});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QString());
-    const bool parsed = parser.parse(arguments);
-    const QString paper = parser.value(paperOption).toLower();
-    if (!parsed || !parser.isSet(exportOption) || parser.positionalArguments().size() != 1 ||
-        parser.value(exportOption).isEmpty() ||
+int Run(const QCommandLineParser& parser) {
+    const QString paper = parser.value(QStringLiteral("paper")).toLower();
+    if (parser.positionalArguments().size() != 1 || parser.value(QStringLiteral("export")).isEmpty() ||
         !(paper.isEmpty() || paper == QLatin1String("a4") || paper == QLatin1String("letter"))) {
-        if (!parsed) say(parser.errorText());
         say(Tr(Index::CommandUsage));
         return Usage;
     }
     Request r;
-    r.Out = NativePath(parser.value(exportOption));
+    r.Out = NativePath(parser.value(QStringLiteral("export")));
     r.In = NativePath(parser.positionalArguments().first());
-    if (parser.isSet(passwordOption)) r.Password = parser.value(passwordOption).toStdString();
-    r.AnswersPage = parser.isSet(answersOption);
+    if (parser.isSet(QStringLiteral("password")))
+        r.Password = parser.value(QStringLiteral("password")).toStdString();
+    r.AnswersPage = parser.isSet(QStringLiteral("answers"));
     r.Paper = paper.isEmpty()                    ? PrintKross::DefaultPaper()
               : paper == QLatin1String("letter") ? QPageSize::Letter
                                                  : QPageSize::A4;

@@ -8,7 +8,9 @@
 // .html (the HTML export with its two pictures), .krw (a crossword file). Answers leave only as they do
 // from the window: from a crossword without password, or with --password giving its edit password.
 // Messages go to stderr in the language of the settings file; the exit code says how it went.
-#include <QStringList>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
 
 namespace ExportCommand {
 
@@ -16,11 +18,13 @@ constexpr int Done = 0;
 constexpr int Failed = 1; // a file could not be read or written, or was refused; the message says which
 constexpr int Usage = 2;  // the arguments make no export
 
-// True when the arguments (argv as main gets it) ask for the export: one of them is --export.
-bool Asked(int argc, char** argv);
+// --export OUT: the option that chooses the export on the program's command line.
+QCommandLineOption Option();
+// --password, --answers, --paper: the options only the export reads.
+QList<QCommandLineOption> MoreOptions();
 
-// Runs the export for the program's arguments (the program's own name first). Needs a QGuiApplication
-// (fonts and painting); creates no window.
-int Run(const QStringList& arguments);
+// Runs the export the parsed command line asks for (its one positional argument is FILE). The settings
+// and the language in force are loaded; needs a QGuiApplication (fonts and painting); creates no window.
+int Run(const QCommandLineParser& parser);
 
 } // namespace ExportCommand

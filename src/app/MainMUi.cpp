@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/ProgramFolders.h"
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
@@ -15,21 +16,26 @@ void LoadSettings(std::optional<std::string> programDir) {
     ResetState();
     auto& o = Opt();
     o = DefaultSettings();
-    o.AppDir = programDir ? *programDir : NativePath(QCoreApplication::applicationDirPath());
+    const std::string binaryDir =
+        programDir ? *programDir : NativePath(QCoreApplication::applicationDirPath());
+    const ProgramFolders folders = LocateProgramFolders(binaryDir, CurrentEnvironment());
     // Folders on this platform are separated by "/"; a backslash is an ordinary character in a name.
-    o.PathSep = "/";
-    if (o.AppDir.empty() || o.AppDir.back() != '/') o.AppDir += o.PathSep;
+    // Moved in from a temporary: assigning the literal here makes GCC 12 at -O3 warn falsely about
+    // overlapping copies (-Wrestrict).
+    o.PathSep = std::string(1, '/');
+    o.AppDir = folders.AppDir;
+    o.SettingsDir = folders.SettingsDir;
     o.SamplesDir = o.AppDir + "Samples";
 
+    // No settings folder (no home) reads as a missing file: every setting keeps its default.
     std::string bytes;
-    if (TextFile::ReadAll(o.AppDir + std::string(SettingsFileName), bytes, size_t{1} << 20) ==
-        TextFile::Error::None)
+    if (!o.SettingsDir.empty() && TextFile::ReadAll(o.SettingsDir + std::string(SettingsFileName), bytes,
+                                                    size_t{1} << 20) == TextFile::Error::None)
         ReadSettingsText(bytes, o);
     NewFontM::RegisterFontSubstitutes();
 }
 
-frmForma* Main(std::optional<std::string> programDir) {
-    LoadSettings(programDir);
+frmForma* StartWindow() {
     auto& o = Opt();
     auto* form = new frmForma();
     NewFontM::ApplyLetterFont(*form);
@@ -41,6 +47,11 @@ frmForma* Main(std::optional<std::string> programDir) {
     if (o.StyleIndex == 0 || o.StyleIndex == 1) form->CheckStyle(o.StyleIndex);
     Doc().ActiveStyle = o.StyleIndex;
     return form;
+}
+
+frmForma* Main(std::optional<std::string> programDir) {
+    LoadSettings(std::move(programDir));
+    return StartWindow();
 }
 
 } // namespace MainM

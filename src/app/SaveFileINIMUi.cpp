@@ -32,8 +32,11 @@ int32_t ConfirmSaveChanges(frmForma& f) {
 }
 
 void SaveSettings(const frmForma& f) {
+    const auto& o = Opt();
     const std::string name(SettingsFileName);
-    const auto err = TextFile::WriteAll(Opt().AppDir + name, SettingsFileText(Opt()));
+    // The user's settings folder is made on the first close; a portable program's folder exists.
+    auto err = o.SettingsDir.empty() ? TextFile::Error::Other : TextFile::MakeFolders(o.SettingsDir);
+    if (err == TextFile::Error::None) err = TextFile::WriteAll(o.SettingsDir + name, SettingsFileText(o));
     // The message names the file without its folder.
     if (err != TextFile::Error::None) FileMessages::WriteFailed(f.FileCaption(), err, name);
 }

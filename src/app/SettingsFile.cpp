@@ -5,6 +5,7 @@
 #include "basics/Cp1251.h"
 #include "basics/NumberText.h"
 #include "basics/TextFile.h"
+#include "document/GridLimits.h"
 
 namespace {
 
@@ -94,7 +95,31 @@ std::string booleanLine(bool b) {
     return b ? "True" : "False";
 }
 
+// Every value a dialog would not allow goes back to its default.
+void keepToTheDialogs(Settings& s) {
+    const Settings d = DefaultSettings();
+    using namespace SettingsRange;
+    auto within = [](int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; };
+    if (!IsLanguageFileName(s.LanguageFile)) s.LanguageFile = d.LanguageFile;
+    if (s.LetterFontName.size() > MaxNameLength) s.LetterFontName = d.LetterFontName;
+    if (!within(s.LetterFontSize, MinLetterFontSize, MaxLetterFontSize)) s.LetterFontSize = d.LetterFontSize;
+    if (!within(s.LetterFontColor, 0, MaxColor)) s.LetterFontColor = d.LetterFontColor;
+    // The cell and font dialog takes any size a one-cell field can be drawn at.
+    if (!GridLimits::GridFits(1, 1, s.CellSize)) s.CellSize = d.CellSize;
+    if (!within(s.NumberSize, MinNumberSize, MaxNumberSize)) s.NumberSize = d.NumberSize;
+    if (!within(s.StyleIndex, MinStyle, MaxStyle)) s.StyleIndex = d.StyleIndex;
+}
+
 } // namespace
+
+bool IsLanguageFileName(std::string_view name) {
+    if (name.size() > SettingsRange::MaxNameLength || name == "." || name == "..") return false;
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || u < 0x20 || u == 0x7F) return false;
+    }
+    return true;
+}
 
 Settings DefaultSettings() {
     Settings s;
@@ -106,7 +131,9 @@ Settings DefaultSettings() {
     return s;
 }
 
-void ReadSettingsText(std::string_view bytes, Settings& s) {
+namespace {
+
+void readFields(std::string_view bytes, Settings& s) {
     TextFile::FieldReader r(bytes);
     std::string field;
     if (!r.Text(field) || field != FormatVersion) return;
@@ -140,6 +167,13 @@ void ReadSettingsText(std::string_view bytes, Settings& s) {
     if (!number(s.CellSize)) return;
     if (!number(s.NumberSize)) return;
     number(s.StyleIndex);
+}
+
+} // namespace
+
+void ReadSettingsText(std::string_view bytes, Settings& s) {
+    readFields(bytes, s);
+    keepToTheDialogs(s);
 }
 
 std::string SettingsFileText(const Settings& s) {

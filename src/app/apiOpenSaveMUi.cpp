@@ -1,10 +1,13 @@
 #include "app/apiOpenSaveMUi.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "app/ProgramState.h"
+#include "basics/TextFile.h"
 #include "widgets/UiText.h"
 
 namespace apiOpenSaveM {
@@ -43,9 +46,22 @@ QStringList NameFilters(const std::string& filter) {
     return filters;
 }
 
+QString StartFolder(bool save) {
+    const std::string& samples = Opt().SamplesDir;
+    if (!save || TextFile::FolderWritable(samples)) return QPath(samples);
+    // The samples of an installed program cannot take the user's files.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+    return QDir::homePath();
+}
+
+void TakeChosenFile(const QString& path) {
+    if (!path.isEmpty()) Opt().SamplesDir = NativePath(QFileInfo(path).absolutePath());
+}
+
 QString FileDialog(bool save, const QString& initialName, const std::string& filter) {
     const QStringList filters = NameFilters(filter);
-    const QString folder = QPath(Opt().SamplesDir);
+    const QString folder = StartFolder(save);
     QString result;
     if (responder()) {
         result = responder()(save, initialName, filters, folder);
@@ -62,7 +78,7 @@ QString FileDialog(bool save, const QString& initialName, const std::string& fil
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             result = dialog.selectedFiles().first();
     }
-    if (!result.isEmpty()) Opt().SamplesDir = NativePath(QFileInfo(result).absolutePath());
+    TakeChosenFile(result);
     return result;
 }
 

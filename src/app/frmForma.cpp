@@ -173,6 +173,7 @@ void frmForma::buildPanel() {
     auto label = [this](const char* name, const Place& p) {
         auto* l = new QLabel(client_);
         l->setObjectName(name);
+        l->setTextFormat(Qt::PlainText); // clues and captions come from files: text, never markup
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         place(l, p);
         l->hide();
@@ -215,6 +216,7 @@ void frmForma::buildPanel() {
     connect(txtVoprosOtvet, &QLineEdit::textChanged, this, &frmForma::txtVoprosOtvet_Change);
     txtOtvet = new TextBox(client_);
     txtOtvet->setObjectName("txtOtvet");
+    txtOtvet->setMaxLength(32767); // an answer fills its word, however long the grid allows it
     place(txtOtvet, kTxtOtvet);
     txtOtvet->hide();
     txtOtvet->KeyDown = [this](int key) { return txtOtvet_KeyDown(key); };

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "display/Surface.h"
 #include "grid/FieldGeometry.h"
@@ -101,6 +103,10 @@ class frmForma : public QMainWindow {
     void OptionsStyle_Click(int index);
     void HelpCallHelp_Click();
     void HelpAbout_Click();
+    // Open and Open answers with the file already chosen (given on the command line): the same steps as
+    // the menu commands, the file dialog left out. Without a path they are the menu commands.
+    void KrossOpenWith(const std::optional<std::string>& chosen);
+    void FileOpenOtvetWith(const std::optional<std::string>& chosen);
 
     // Field, panel and layout events.
     void picControl_GotFocus();

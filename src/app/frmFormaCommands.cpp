@@ -56,8 +56,12 @@ bool hasNameAndAuthor(frmForma& f) {
 } // namespace
 
 void frmForma::FileOpenOtvet_Click() {
+    FileOpenOtvetWith(std::nullopt);
+}
+
+void frmForma::FileOpenOtvetWith(const std::optional<std::string>& chosen) {
     if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
-    OpenOtvetyM::OpenOtvety(*this);
+    OpenOtvetyM::OpenOtvety(*this, chosen);
 }
 
 void frmForma::FileSave_Click() {
@@ -121,8 +125,12 @@ void frmForma::KrossNew_Click() {
 }
 
 void frmForma::KrossOpen_Click() {
+    KrossOpenWith(std::nullopt);
+}
+
+void frmForma::KrossOpenWith(const std::optional<std::string>& chosen) {
     if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
-    OpenKrossM::OpenKross(*this);
+    OpenKrossM::OpenKross(*this, chosen);
     auto& d = Doc();
     if (d.AppMode == Mode::Incomplete) KrossChange_Click();
     if (d.AppMode == Mode::SolveBare) {

@@ -29,6 +29,9 @@ frmRazKletok::frmRazKletok(frmForma& owner, const QString& title) : QDialog(&own
     Label1 = new QLabel(Q(t.LangText[LangTextItem::CellSizeLabel]), this);
     Label2 = new QLabel(Q(t.LangText[LangTextItem::NumberSizeLabel]), this);
     Label3 = new QLabel(Q(t.LangText[LangTextItem::PreviewLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3})
+        label->setTextFormat(Qt::PlainText);
     txtSzKletok = new TextBox(this);
     txtSzKletok->setObjectName("txtSzKletok");
     txtSzKletok->setMaximumWidth(80);

@@ -9,6 +9,7 @@
 #include "document/KodKodirovkiM.h"
 #include "document/KrossDocument.h"
 #include "document/LineCursor.h"
+#include "document/TextLimits.h"
 
 namespace OpenKrossM {
 namespace {
@@ -33,23 +34,25 @@ std::string Unscramble(const KrossDocument& doc, std::string_view text) {
 }
 
 KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_t styleIndex,
-                              const std::string& path) {
+                              const std::string& path, int32_t cellSize) {
     KrossReadResult result;
     LineCursor in(bytes);
 
     // Header. Nothing is allocated by size until every size has been checked.
     const int32_t noAnswers = in.Number() != 0 ? 1 : 0;
-    const std::string_view name = in.Text();
+    using TextLimits::Capped;
+    const std::string_view name = Capped(in.Text());
     std::string_view password, scrambledAuthor;
     if (noAnswers == 0) {
-        password = in.Text();
-        scrambledAuthor = in.Text();
+        password = Capped(in.Text());
+        scrambledAuthor = Capped(in.Text());
     }
     const int32_t width = in.Number();
     const int32_t height = in.Number();
     const int32_t numberCount = in.Number();
     const int32_t recordCount = in.Number();
-    if (!GridLimits::GridSizeFits(width, height)) return result;
+    // The field is drawn at the cell size in force, so that is the size the grid must fit at.
+    if (!GridLimits::GridFits(width, height, cellSize)) return result;
     if (numberCount < 0 || int64_t{numberCount} > int64_t{width} * height) return result;
     if (recordCount < 0 || int64_t{recordCount} > int64_t{numberCount} * 2) return result;
     // Every number needs a word record of at least ten bytes, so a small file cannot declare millions of
@@ -78,7 +81,7 @@ KrossReadResult ReadKrossText(std::string_view bytes, KrossDocument& doc, int32_
         r.length = in.Number();
         std::string_view clue, answer;
         if (noAnswers == 0) {
-            clue = in.Text();
+            clue = TextLimits::Capped(in.Text());
             answer = in.Text();
         }
         if (!recordFits(r, numberCount, width, height)) continue;

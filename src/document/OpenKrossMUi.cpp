@@ -16,8 +16,14 @@
 
 namespace OpenKrossM {
 
-void OpenKross(frmForma& f) {
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), ExportCommands::OpenFilter()));
+void OpenKross(frmForma& f, const std::optional<std::string>& chosen) {
+    std::string path;
+    if (chosen) {
+        path = *chosen;
+        apiOpenSaveM::TakeChosenFile(QPath(path));
+    } else {
+        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), ExportCommands::OpenFilter()));
+    }
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".krw";
     // A crossword of another tool comes in as a new crossword to author.
@@ -33,20 +39,23 @@ void ReadKross(frmForma& f, const std::string& path) {
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes);
     if (err != TextFile::Error::None) {
-        FileMessages::ReadFailed(f.FileCaption(), err);
+        FileMessages::ReadFailed(f.FileCaption(), err, path, FileMessages::ShowPath::ForNamedCause);
         d.AppMode = Mode::OpenFailed;
         return;
     }
     d.AppMode = Mode::None;
     f.Form_Resize();
     DeystvieM::ApplyMode(f);
-    const KrossReadResult r = ReadKrossText(bytes, d, Opt().StyleIndex, path);
+    const KrossReadResult r = ReadKrossText(bytes, d, Opt().StyleIndex, path, Opt().CellSize);
     if (r.status != KrossReadResult::Status::Ok) {
-        // Sizes or counts beyond what the program holds: the file is not read at all.
-        FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other);
+        // Sizes or counts beyond what the program holds, or a field too large to draw at the cell size
+        // in force: the file is not read at all.
+        FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other, path,
+                                 FileMessages::ShowPath::ForNamedCause);
         d.AppMode = Mode::OpenFailed;
         return;
     }
+    FileMessages::RememberFile(path, bytes);
     f.setWindowTitle(d.NoAnswers != 0 ? DeystvieM::BareGridCaption(f) : DeystvieM::SolvingCaption(f));
     f.SetWordsCaption(DeystvieM::WordsCaption(d.WordCount));
     f.SetPrompt(Q(Lang().LangSolvePrompt));

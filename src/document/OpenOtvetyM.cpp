@@ -7,6 +7,7 @@
 #include "document/GridLimits.h"
 #include "document/KrossDocument.h"
 #include "document/LineCursor.h"
+#include "document/TextLimits.h"
 
 namespace OpenOtvetyM {
 
@@ -23,7 +24,7 @@ OtvContent ParseOtvety(std::string_view bytes) {
     OtvContent c;
     LineCursor in(bytes);
     c.KrossFileName = CrosswordFileName(in.Text());
-    c.KrossName.assign(in.Text());
+    c.KrossName.assign(TextLimits::Capped(in.Text()));
     c.NoAnswers = in.Number();
     c.NumberCount = in.Number();
     c.SolvedCount = in.Number();

@@ -19,7 +19,7 @@ struct OtvRecord {
 
 struct OtvContent {
     std::string KrossFileName; // native (UTF-8) file name of the crossword, no folder; empty if unusable
-    std::string KrossName;     // cp1251
+    std::string KrossName;     // cp1251, cut to TextLimits::MaxText as the crossword reader cuts it
     int32_t NoAnswers = 0;
     int32_t NumberCount = 0;
     int32_t SolvedCount = 0;        // as the file says

@@ -17,15 +17,21 @@
 #include "widgets/UiText.h"
 
 namespace OpenOtvetyM {
-void OpenOtvety(frmForma& f) {
+void OpenOtvety(frmForma& f, const std::optional<std::string>& chosen) {
     auto& d = Doc();
-    std::string path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
+    std::string path;
+    if (chosen) {
+        path = *chosen;
+        apiOpenSaveM::TakeChosenFile(QPath(path));
+    } else {
+        path = NativePath(apiOpenSaveM::FileDialog(false, QString(), Lang().OtvFilter));
+    }
     if (path.empty()) return;
     if (!TextFile::FileNameHasDot(path)) path += ".otv";
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes, size_t{64} << 20);
     if (err != TextFile::Error::None) {
-        FileMessages::ReadFailed(f.FileCaption(), err);
+        FileMessages::ReadFailed(f.FileCaption(), err, path, FileMessages::ShowPath::ForNamedCause);
         return;
     }
     const OtvContent content = ParseOtvety(bytes);
@@ -43,7 +49,8 @@ void OpenOtvety(frmForma& f) {
     } else {
         // The same crossword: the file must fit it before anything changes.
         if (content.NumberCount != d.NumberCount || content.NoAnswers != d.NoAnswers) {
-            FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other);
+            FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other, path,
+                                     FileMessages::ShowPath::ForNamedCause);
             return;
         }
         d.AppMode = SolvingModeFor(d.NoAnswers);
@@ -55,10 +62,12 @@ void OpenOtvety(frmForma& f) {
     }
     const OtvApplyResult r = ApplyOtvety(content, d);
     if (r.status != OtvApplyResult::Status::Ok) {
-        FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other);
+        FileMessages::ReadFailed(f.FileCaption(), TextFile::Error::Other, path,
+                                 FileMessages::ShowPath::ForNamedCause);
         return;
     }
     d.OtvFile = path;
+    FileMessages::RememberFile(path, bytes);
     LoadReshotkiM::LoadGrid(f);
     f.SetWordsCaption(DeystvieM::WordsCaption(r.OpenWords));
     f.unsetCursor();

@@ -3,6 +3,7 @@
 #include "basics/NumberText.h"
 #include "document/KodKodirovkiM.h"
 #include "document/KrossDocument.h"
+#include "document/OpenKrossM.h"
 
 namespace SaveKrossM {
 namespace {
@@ -12,6 +13,55 @@ using NumberText::AppendTextLine;
 
 std::string Scramble(const KrossDocument& doc, std::string_view text) {
     return KodKodirovkiM::MapCodes(doc.CodeTable, text);
+}
+
+bool LinesIntact(const KrossDocument& doc) {
+    auto intact = [](std::string_view t) { return t.find_first_of("\r\n") == std::string_view::npos; };
+    if (!intact(doc.KrossName)) return false;
+    if (doc.NoAnswers != 0) return true;
+    if (!intact(doc.EditPassword)) return false;
+    for (int32_t n = 1; n <= doc.NumberCount; ++n)
+        for (int32_t d = 0; d <= 1; ++d)
+            if (doc.WordLength(n, d) > 0 && !intact(doc.ClueTexts.Clue(n, d))) return false;
+    return true;
+}
+
+bool ReadsBackAs(std::string_view bytes, const KrossDocument& doc) {
+    KrossDocument back;
+    if (OpenKrossM::ReadKrossText(bytes, back, 0, std::string()).status !=
+        OpenKrossM::KrossReadResult::Status::Ok)
+        return false;
+    if (back.NoAnswers != doc.NoAnswers || back.KrossName != doc.KrossName ||
+        back.GridWidth != doc.GridWidth || back.GridHeight != doc.GridHeight ||
+        back.NumberCount != doc.NumberCount)
+        return false;
+    const bool withAnswers = doc.NoAnswers == 0;
+    // A scrambled text comes back as scrambling it and unscrambling it under the file's tables gives.
+    auto asStored = [&](const std::string& text) {
+        return KodKodirovkiM::MapCodes(back.DecodeTable, Scramble(doc, text));
+    };
+    if (withAnswers &&
+        (back.EditPassword != doc.EditPassword || back.KrossAuthor != asStored(doc.KrossAuthor)))
+        return false;
+    for (int32_t n = 1; n <= doc.NumberCount; ++n)
+        for (int32_t d = 0; d <= 1; ++d) {
+            const int32_t length = doc.WordLength(n, d);
+            if (length <= 0) {
+                if (back.WordLength(n, d) != 0) return false;
+                continue;
+            }
+            if (back.WordLength(n, d) != length ||
+                back.SlotTable.Get(n, Slot::X, d) != doc.SlotTable.Get(n, Slot::X, d) ||
+                back.SlotTable.Get(n, Slot::Y, d) != doc.SlotTable.Get(n, Slot::Y, d))
+                return false;
+            if (!withAnswers) continue;
+            if (back.ClueTexts.Clue(n, d) != doc.ClueTexts.Clue(n, d)) return false;
+            const std::string answer = doc.ClueTexts.Answer(n, d);
+            const std::string meant =
+                answer.size() == static_cast<size_t>(length) ? asStored(answer) : std::string();
+            if (back.ClueTexts.Answer(n, d) != meant) return false;
+        }
+    return true;
 }
 
 std::string KrossFileText(const KrossDocument& doc) {

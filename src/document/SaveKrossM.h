@@ -16,4 +16,13 @@ std::string Scramble(const KrossDocument& doc, std::string_view text);
 // before down): n, d, x, y, length and, with answers, the clue and the scrambled answer.
 std::string KrossFileText(const KrossDocument& doc);
 
+// True when no text that the file holds as a line of its own (the name, the password as held, the clues)
+// contains CR or LF: a line break inside one would end its line early and shift every line after it.
+bool LinesIntact(const KrossDocument& doc);
+
+// True when bytes, read as a crossword file, give back the document's crossword: NoAnswers, name, grid
+// size, word table and, with answers, password, author, clues and answers (the scrambled texts as the
+// scrambling leaves them). A save checks the file it wrote with this before it replaces the old one.
+bool ReadsBackAs(std::string_view bytes, const KrossDocument& doc);
+
 } // namespace SaveKrossM

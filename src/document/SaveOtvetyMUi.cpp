@@ -23,11 +23,17 @@ void SaveOtvetyAs(frmForma& f) {
 void WriteOtvety(frmForma& f, const std::string& path) {
     auto& d = Doc();
     if (!FileMessages::MayReplace(f.FileCaption(), path, d.OtvFile)) return;
-    const auto err = TextFile::WriteAll(path, OtvetyFileText(d, Opt().PathSep));
+    const std::string& sep = Opt().PathSep;
+    const std::string bytes = OtvetyFileText(d, sep);
+    const auto err =
+        LinesIntact(d) ? TextFile::WriteAll(path, bytes,
+                                            [&](std::string_view back) { return ReadsBackAs(back, d, sep); })
+                       : TextFile::Error::Mismatch;
     if (err != TextFile::Error::None) {
-        FileMessages::WriteFailed(f.FileCaption(), err);
+        FileMessages::WriteFailed(f.FileCaption(), err, path, FileMessages::ShowPath::ForNamedCause);
         return;
     }
+    FileMessages::RememberFile(path, bytes);
     d.Modified = false;
     d.OtvFile = path;
 }

@@ -27,6 +27,9 @@ frmAbout::frmAbout(QWidget* parent, const QString& title) : QDialog(parent) {
     Label2 = new QLabel(Q(t.LangText[LangTextItem::AuthorLabel]), this);
     Label3 = new QLabel(Q(t.LangText[LangTextItem::PasswordLabel]), this);
     Label4 = new QLabel(Q(t.LangText[LangTextItem::RepeatPasswordLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
     txtNameKross = new TextBox(this);
     txtNameAutor = new TextBox(this);
     txtPW = new TextBox(this);

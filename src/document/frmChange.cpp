@@ -18,6 +18,9 @@ frmChange::frmChange(frmForma& owner, const QString& title) : QDialog(&owner), o
     const auto& t = Lang();
     setWindowTitle(title);
     Label1 = new QLabel(Q(t.LangText[LangTextItem::PasswordLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1})
+        label->setTextFormat(Qt::PlainText);
     txtPassword = new TextBox(this);
     txtPassword->setObjectName("txtPassword");
     txtPassword->setEchoMode(QLineEdit::Password);

@@ -61,6 +61,9 @@ frmFindWord::frmFindWord(QWidget* owner, const QString& command)
     Label1 = new QLabel(this);
     Label2 = new QLabel(this);
     Label3 = new QLabel(this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3})
+        label->setTextFormat(Qt::PlainText);
     Label1->setObjectName("Label1");
     Label2->setObjectName("Label2");
     Label3->setObjectName("Label3");

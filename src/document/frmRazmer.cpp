@@ -30,6 +30,9 @@ frmRazmer::frmRazmer(frmForma& owner) : QDialog(&owner), owner_(owner) {
     Label2 = new QLabel(Q(t.LangText[LangTextItem::RowsLabel]), this);
     Label3 = new QLabel(Q(t.LangText[LangTextItem::SizeHeading]), this);
     Label4 = new QLabel(Q(t.LangText[LangTextItem::NameLabel]), this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        label->setTextFormat(Qt::PlainText);
     txtX = new TextBox(this);
     txtY = new TextBox(this);
     txtNameKross = new TextBox(this);

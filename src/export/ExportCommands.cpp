@@ -9,6 +9,7 @@
 #include "app/apiOpenSaveMUi.h"
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
+#include "document/GridLimits.h"
 #include "export/AnswersRule.h"
 #include "export/CopyKrossM.h"
 #include "export/IpuzFormat.h"
@@ -142,11 +143,16 @@ void OpenIpuz(frmForma& f, const std::string& path) {
     std::string bytes;
     const TextFile::Error error = TextFile::ReadAll(path, bytes, IpuzFormat::MaxFileBytes);
     if (error != TextFile::Error::None) {
-        FileMessages::ReadFailed(f.FileCaption(), error);
+        FileMessages::ReadFailed(f.FileCaption(), error, path, FileMessages::ShowPath::ForNamedCause);
         return;
     }
     KrossDocument imported;
-    const IpuzFormat::Refusal why = IpuzFormat::Read(bytes, imported);
+    IpuzFormat::Refusal why = IpuzFormat::Read(bytes, imported);
+    // The field is drawn at the cell size in force: a grid too large for it is refused like a crossword
+    // file's, before any of its memory is taken.
+    if (why == IpuzFormat::Refusal::None &&
+        !GridLimits::GridFits(imported.GridWidth, imported.GridHeight, Opt().CellSize))
+        why = IpuzFormat::Refusal::TooLarge;
     if (why != IpuzFormat::Refusal::None) {
         refuse(f, path, why);
         return;

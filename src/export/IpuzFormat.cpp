@@ -13,6 +13,7 @@
 #include "basics/Cp1251.h"
 #include "document/GridLimits.h"
 #include "document/KodKodirovkiM.h"
+#include "document/TextLimits.h"
 #include "grid/AnalizReshotkiM.h"
 #include "grid/WordPlace.h"
 
@@ -416,14 +417,15 @@ Refusal readInto(std::string_view bytes, KrossDocument& out) {
         }
 
     // The crossword: bare when the file gives neither clues nor solution letters.
-    doc.KrossName = optionalText(root, "title");
-    doc.KrossAuthor = optionalText(root, "author");
+    // Texts are cut to what the window shows, as the crossword file's reader cuts them.
+    doc.KrossName = TextLimits::Capped(optionalText(root, "title"));
+    doc.KrossAuthor = TextLimits::Capped(optionalText(root, "author"));
     doc.NoAnswers = clueList[0].empty() && clueList[1].empty() && !anyLetter ? 1 : 0;
     AnalizReshotkiM::ApplyWordTable(doc, std::move(words));
     if (doc.NoAnswers == 0) {
         for (int32_t d = 0; d <= 1; ++d)
             for (Clue& clue : clueList[d])
-                doc.ClueTexts.SetClue(clue.number, d, std::move(clue.text));
+                doc.ClueTexts.SetClue(clue.number, d, std::string(TextLimits::Capped(clue.text)));
         for (int32_t n = 1; n <= doc.NumberCount; ++n)
             for (int32_t d = 0; d <= 1; ++d) {
                 const auto place = PlaceOf(doc, doc.SlotTable, n, d);

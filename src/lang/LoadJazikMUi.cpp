@@ -4,6 +4,7 @@
 #include "app/frmForma.h"
 #include "basics/TextFile.h"
 #include "lang/LanguageFile.h"
+#include "lang/QtTranslation.h"
 #include "widgets/FileMessages.h"
 #include "widgets/MsgBoxMUi.h"
 #include "widgets/UiText.h"
@@ -20,21 +21,26 @@ void ReapplyModeCaptions(frmForma& f) {
     if (c.ClueOrAnswer) f.SetPrompt(Q(*c.ClueOrAnswer));
 }
 
-void LoadLanguage(frmForma& f, const std::string& name) {
+bool LoadTexts(const QString& fileCaption, const std::string& name) {
     auto& o = Opt();
-    auto& t = Lang();
     const std::string path = o.AppDir + "Language" + o.PathSep + name;
     std::string bytes;
     const auto err = TextFile::ReadAll(path, bytes, size_t{4} << 20);
     if (err != TextFile::Error::None) {
         // Reported in the texts of the language in force.
-        FileMessages::ReadFailed(f.FileCaption(), err, path);
-        return;
+        FileMessages::ReadFailed(fileCaption, err, path);
+        return false;
     }
     const LanguageFileContent content = ParseLanguageFile(bytes);
-    ApplyLanguage(content, t);
+    ApplyLanguage(content, Lang());
     o.LanguageFile = name;
-    f.ApplyCaptions(t);
+    QtTranslation::Follow(name, content.DisplayName);
+    return true;
+}
+
+void LoadLanguage(frmForma& f, const std::string& name) {
+    if (!LoadTexts(f.FileCaption(), name)) return;
+    f.ApplyCaptions(Lang());
     ReapplyModeCaptions(f);
 }
 

@@ -60,6 +60,9 @@ frmLang::frmLang(frmForma& owner) : QDialog(&owner), owner_(owner) {
     DirT->setObjectName("DirT");
     Label1->setBuddy(DirT);
     Inform = new QLabel(this);
+    // Texts from the language file (and names from files) are shown as they are, never as markup.
+    for (QLabel* label : {Label1, Inform})
+        label->setTextFormat(Qt::PlainText);
     Inform->setObjectName("Inform");
     const DialogButtons okCancel = MakeDialogButtons(this, QStringLiteral("Cancel"), "OK", "NO");
     OK = okCancel.ok;

@@ -24,6 +24,7 @@ Answer Show(const QString& text, Style style) {
     if (responder()) return responder()(text, style);
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(Q(Lang().MsgTitle));
+    box.setTextFormat(Qt::PlainText); // messages carry file names, paths and clues: text, never markup
     box.setText(text);
     switch (style) {
     case Style::Critical:

@@ -1,12 +1,45 @@
 #include "widgets/TextBox.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "widgets/UiText.h"
+#include "document/TextLimits.h"
+
+namespace {
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+} // namespace
+
+QString TextBox::WithoutControls(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            continue; // CR LF: one blank
+        if (c == u'\r' || c == u'\n' || c == u'\t')
+            out += QLatin1Char(' ');
+        else if (!isControl(c))
+            out += text[i];
+    }
+    return out;
+}
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-    // Pasted or otherwise inserted text that cp1251 cannot hold is taken back.
+    setMaxLength(static_cast<int>(TextLimits::MaxText));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& t) {
+        // A pasted line break would end up inside a line of a file and break it: control characters are
+        // replaced or dropped at once (setting the text comes back here with the clean text).
+        const QString clean = WithoutControls(t);
+        if (clean != t) {
+            const int cursor = cursorPosition() - static_cast<int>(t.size() - clean.size());
+            setText(clean);
+            setCursorPosition(std::clamp(cursor, 0, static_cast<int>(text().size())));
+            return;
+        }
+        // Pasted or otherwise inserted text that cp1251 cannot hold is taken back.
         if (FitsCp1251(t)) {
             lastGood_ = t;
             return;

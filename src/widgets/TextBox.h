@@ -1,6 +1,8 @@
 #pragma once
 // A one-line text box with the key events the program's handlers use. It refuses every character that
-// the cp1251 code page cannot hold, whether typed or pasted.
+// the cp1251 code page cannot hold, whether typed or pasted, and holds no control characters: a pasted
+// line break or tab becomes a blank, any other control character is dropped. It takes at most
+// TextLimits::MaxText characters unless told otherwise (setMaxLength).
 #include <QLineEdit>
 #include <functional>
 
@@ -20,6 +22,9 @@ class TextBox : public QLineEdit {
     std::function<void(int key)> KeyUp;
 
     static int KeyCode(int qtKey);
+    // The text as the box holds it: each line break (CR LF, CR or LF) and tab a blank, other control
+    // characters (C0, DEL, C1) left out.
+    static QString WithoutControls(const QString& text);
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/SettingsFile.h"
 #include "basics/Cp1251.h"
@@ -90,13 +91,13 @@ TEST(SettingsFileTest, EverySettingRoundTrips) {
     s.AppDir = "/opt/gridmora/"; // folders are not stored
     s.LanguageFile = "Українська.txt";
     s.LetterFontName = *Cp1251::FromUtf8("Times New Roman Кириллица");
-    s.LetterFontSize = -14;
+    s.LetterFontSize = 400; // the largest size of the font dialog
     s.LetterFontBold = false;
     s.LetterFontItalic = true;
     s.LetterFontUnderline = true;
     s.LetterFontColor = 0x00FF8040;
     s.LetterFontStrikeout = true;
-    s.CellSize = 2147483647;
+    s.CellSize = 16369; // the largest cell a one-cell field can be drawn at
     s.NumberSize = 3;
     s.StyleIndex = 1;
 
@@ -174,7 +175,7 @@ TEST(SettingsFileTest, NumberLines) {
         const char* text;
         int32_t cellSize; // default 20
     } cases[] = {
-        {" 30 ", 30}, {"-5", -5},         {"12abc", 12},       {"abc", 20},   {"", 20},
+        {" 30 ", 30}, {"-5", 20},         {"12abc", 12},       {"abc", 20},   {"", 20},
         {"2.5", 2},   {"2147483648", 20}, {"-2147483649", 20}, {"1e999", 20}, {"&H10", 16},
     };
     for (const auto& c : cases) {
@@ -190,6 +191,67 @@ TEST(SettingsFileTest, NumberLines) {
     EXPECT_EQ(s.StyleIndex, 1);
 }
 
+// No settings file can crash the program or make it read outside the Language folder: each value its
+// dialog would not allow goes back to its default, the other settings stay as read.
+TEST(SettingsFileTest, ValuesNoDialogAllowsGoBackToTheirDefaults) {
+    struct Case {
+        int line; // 2..11
+        const char* text;
+        bool kept; // the value is taken as read
+    } cases[] = {
+        {2, "English.txt", true},   {2, "../../etc/passwd", false},
+        {2, "/etc/passwd", false},  {2, "..", false},
+        {2, "a\\b.txt", false},     {2, "Mine.txt", true},
+        {4, " 0 ", false},          {4, "-12", false},
+        {4, " 401 ", false},        {4, " 400 ", true},
+        {4, " 1 ", true},           {8, "-1", false},
+        {8, " 16777215 ", true},    {8, " 16777216 ", false},
+        {9, " 0 ", false},          {9, "-20", false},
+        {9, " 2000000000 ", false}, {9, " 16777201 ", false},
+        {9, " 16777200 ", true},    {9, " 1 ", true},
+        {10, " 0 ", false},         {10, " 4 ", false},
+        {10, " 3 ", true},          {11, "-1", false},
+        {11, " 2 ", false},         {11, " 1 ", true},
+    };
+    const std::vector<std::string> good = {"6.5",  "Russian.txt", "Arial", " 14 ", "False", "True",
+                                           "True", " 255 ",       " 30 ",  " 2 ",  " 1 "};
+    for (const auto& c : cases) {
+        std::vector<std::string> lines = good;
+        lines[static_cast<size_t>(c.line - 1)] = c.text;
+        std::string file;
+        for (const auto& l : lines)
+            file += l + "\r\n";
+        const Settings s = read(file);
+        const Settings d = DefaultSettings();
+        SCOPED_TRACE(std::to_string(c.line) + ": " + c.text);
+        switch (c.line) {
+        case 2:
+            EXPECT_EQ(s.LanguageFile, c.kept ? c.text : d.LanguageFile);
+            break;
+        case 4:
+            EXPECT_EQ(s.LetterFontSize == d.LetterFontSize, !c.kept);
+            break;
+        case 8:
+            EXPECT_EQ(s.LetterFontColor == d.LetterFontColor, !c.kept);
+            break;
+        case 9:
+            EXPECT_EQ(s.CellSize == d.CellSize, !c.kept);
+            break;
+        case 10:
+            EXPECT_EQ(s.NumberSize == d.NumberSize, !c.kept);
+            break;
+        case 11:
+            EXPECT_EQ(s.StyleIndex == d.StyleIndex, !c.kept);
+            break;
+        }
+        // The other settings are read as they stand.
+        EXPECT_EQ(s.LetterFontName, "Arial");
+        EXPECT_TRUE(s.LetterFontUnderline);
+    }
+    // A font name longer than any font's goes back to the default too.
+    EXPECT_EQ(read(fileOf({"6.5", "", std::string(300, 'F')})).LetterFontName, "MS Sans Serif");
+}
+
 TEST(SettingsFileTest, GarbageNeverBreaksTheReader) {
     std::string garbage;
     uint32_t x = 12345;
@@ -203,9 +265,10 @@ TEST(SettingsFileTest, GarbageNeverBreaksTheReader) {
         // Whatever was read, writing it and reading it again gives the same settings.
         EXPECT_EQ(read(SettingsFileText(s)), s) << cut;
     }
-    // An unclosed quote swallows the rest of the file into one text.
+    // An unclosed quote swallows the rest of the file into one text; a language file name with line
+    // breaks in it names no file of the Language folder, so the default stays.
     Settings s = read("6.5\r\n\"Russian.txt\r\nArial\r\n 14 \r\n");
-    EXPECT_EQ(s.LanguageFile, "Russian.txt\r\nArial\r\n 14 \r\n");
+    EXPECT_EQ(s.LanguageFile, "");
     EXPECT_EQ(s.LetterFontName, "MS Sans Serif");
 }
 
