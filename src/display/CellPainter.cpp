@@ -91,10 +91,10 @@ Reach DrawingReach(const Surface& s, const CellMetrics& m, int32_t largestNumber
         bottom = std::max(bottom, FieldGeometry::NumberInset + DigitStrip(m.NumberSize).Height() - 1);
     }
     for (int32_t code = 1; code < 256; ++code) {
-        const QString& letter = LetterText(code);
-        const QRect area = s.TextArea(letter);
+        const Surface::TextExtent e = s.MeasureText(LetterText(code));
+        const QRect& area = e.Area;
         if (area.isEmpty()) continue;
-        const int32_t x = m.CellSize - s.TextWidth(letter) - FieldGeometry::LetterInset + area.left();
+        const int32_t x = m.CellSize - e.Advance - FieldGeometry::LetterInset + area.left();
         const int32_t y = m.LetterOffsetY + area.top();
         left = std::min(left, x);
         top = std::min(top, y);

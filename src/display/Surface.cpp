@@ -171,19 +171,6 @@ const Surface::Glyph& Surface::glyph(const QString& s) const {
         p.drawText(-left, g.ascent - top, s);
     }
     img.setOffset(QPoint(left, top));
-    // Only the pixels with ink change what lies under the text.
-    int x0 = img.width(), x1 = -1, y0 = img.height(), y1 = -1;
-    for (int y = 0; y < img.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(line[x]) != 0) {
-                x0 = std::min(x0, x);
-                x1 = std::max(x1, x);
-                y0 = std::min(y0, y);
-                y1 = std::max(y1, y);
-            }
-    }
-    if (x1 >= 0) g.inked = QRect(QPoint(x0 + left, y0 + top), QPoint(x1 + left, y1 + top));
     g.image = std::move(img);
     return *glyphs_.insert(s, std::move(g));
 }
@@ -197,8 +184,16 @@ int Surface::TextHeight(const QString&) const {
     return fontHeight_;
 }
 
-QRect Surface::TextArea(const QString& s) const {
-    return glyph(s).inked;
+Surface::TextExtent Surface::MeasureText(const QString& s) const {
+    // From the font's metrics, without drawing: the ink of the glyphs (a pixel more on each side for the
+    // smoothing of their edges) and the text box, which an underline spans.
+    const QFontMetrics fm(font_, &image_);
+    const QRect ink = s.size() == 1 ? fm.boundingRect(s[0]) : fm.tightBoundingRect(s);
+    TextExtent e;
+    e.Advance = fm.horizontalAdvance(s);
+    if (!ink.isEmpty()) e.Area = ink.translated(0, fm.ascent()).adjusted(-1, -1, 1, 1);
+    if (e.Advance > 0) e.Area = e.Area.united(QRect(0, 0, e.Advance, fm.height()));
+    return e;
 }
 
 void Surface::DrawText(int x, int y, const QString& s) {

@@ -62,9 +62,14 @@ class Surface {
     int TextHeight(const QString& s) const;
     // Draws text with the top-left corner of its text box at (x, y), unclipped by any cell.
     void DrawText(int x, int y, const QString& s);
-    // The pixels DrawText(0, 0, s) changes (the glyphs' overhang included); empty for a text that
-    // shows nothing, such as a line break.
-    QRect TextArea(const QString& s) const;
+    // What DrawText(0, 0, s) may change, from the font's metrics without drawing anything: Area, the
+    // glyphs' ink (their overhang included) and the text box (empty for a text that shows nothing and
+    // takes no room), and Advance, the width TextWidth gives.
+    struct TextExtent {
+        QRect Area;
+        int Advance = 0;
+    };
+    TextExtent MeasureText(const QString& s) const;
 
     bool SaveBmp(const QString& path) const;
 
@@ -80,7 +85,6 @@ class Surface {
         QImage image; // premultiplied ARGB
         int advance = 0;
         int ascent = 0;
-        QRect inked; // the pixels the text covers, relative to the text box's corner; empty: none
     };
     const Glyph& glyph(const QString& s) const;
     void dropGlyphs() const;

@@ -5,6 +5,7 @@
 #include "basics/Cp1251.h"
 #include "display/DigitGlyphs.h"
 #include "display/NewFontMUi.h"
+#include "grid/LoadReshotkiMUi.h"
 
 namespace {
 
@@ -257,6 +258,41 @@ TEST_F(AuthoringTest, ASelectionChangeRepaintsOnlyTheWordsItDrew) {
     for (int r : {2, 6, 11})
         for (int c : {0, 6, 11})
             EXPECT_FALSE(recorder.painted.contains(centre(c, r))) << c << "," << r;
+}
+
+// The field painted in small pieces, as scrolling and selecting repaint it, is the field painted whole,
+// even where letters and numbers run far into the neighbouring cells and the margin: a large italic
+// underlined font in small cells with the largest numbers.
+class FieldInPiecesTest : public RingTest {};
+
+TEST_F(FieldInPiecesTest, TheFieldPaintedInPiecesIsTheFieldPaintedWhole) {
+    Start();
+    AuthorRing();
+    for (const auto& [cellSize, fontSize, italic] : {std::tuple{12, 28, true}, std::tuple{20, 10, false}}) {
+        SCOPED_TRACE(cellSize);
+        auto& o = Opt();
+        o.CellSize = cellSize;
+        o.NumberSize = 3;
+        o.LetterFontSize = fontSize;
+        o.LetterFontItalic = italic;
+        o.LetterFontUnderline = italic;
+        NewFontM::ApplyLetterFont(*form);
+        LoadReshotkiM::LoadGrid(*form);
+        QApplication::processEvents();
+        const QImage whole = ui->picPole->grab().toImage();
+        ASSERT_EQ(whole.size(), ui->picPole->size());
+        int differ = 0;
+        for (int y = 0; y < whole.height(); y += 5)
+            for (int x = 0; x < whole.width(); x += 5) {
+                const QRect r = QRect(x, y, 5, 5).intersected(whole.rect());
+                const QImage piece = ui->picPole->grab(r).toImage();
+                ASSERT_EQ(piece.size(), r.size());
+                for (int j = 0; j < r.height(); ++j)
+                    for (int i = 0; i < r.width(); ++i)
+                        if (piece.pixel(i, j) != whole.pixel(x + i, y + j)) ++differ;
+            }
+        EXPECT_EQ(differ, 0);
+    }
 }
 
 } // namespace
