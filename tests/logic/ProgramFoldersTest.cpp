@@ -13,32 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ProgramFolders, TheUserSettingsFolder) {
-    struct Row {
-        const char* xdg;
-        const char* home;
-        const char* account;
-        const char* folder;
-    } rows[] = {
-        {"/x/config", "/home/u", "/acct", "/x/config/gridmora/"},
-        {"/x/config/", "/home/u", "/acct", "/x/config/gridmora/"},
-        // A relative XDG_CONFIG_HOME is not to be used.
-        {"config", "/home/u", "/acct", "/home/u/.config/gridmora/"},
-        {"", "/home/u/", "/acct", "/home/u/.config/gridmora/"},
-        // Without HOME (or with a relative one) the account's home serves.
-        {"", "", "/acct", "/acct/.config/gridmora/"},
-        {"", "u", "/acct", "/acct/.config/gridmora/"},
-        // No home at all: no settings folder.
-        {"", "", "", ""},
-        {"", "", "acct", ""},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.xdg) + " | " + r.home + " | " + r.account);
-        EXPECT_EQ(UserSettingsFolder({r.xdg, r.home, r.account}), r.folder);
-    }
-}
-
-class Layout : public ::testing::Test {
+class ProgramFoldersTest : public ::testing::Test {
   protected:
     void SetUp() override {
         root_ = fs::temp_directory_path() / ("gridmora-folders-" + std::to_string(::getpid()));
@@ -63,7 +38,32 @@ class Layout : public ::testing::Test {
     FolderEnvironment env_;
 };
 
-TEST_F(Layout, APortableFolderKeepsItsSettingsBesideItselfWhileItCanBeWritten) {
+TEST_F(ProgramFoldersTest, TheUserSettingsFolder) {
+    struct Row {
+        const char* xdg;
+        const char* home;
+        const char* account;
+        const char* folder;
+    } rows[] = {
+        {"/x/config", "/home/u", "/acct", "/x/config/gridmora/"},
+        {"/x/config/", "/home/u", "/acct", "/x/config/gridmora/"},
+        // A relative XDG_CONFIG_HOME is not to be used.
+        {"config", "/home/u", "/acct", "/home/u/.config/gridmora/"},
+        {"", "/home/u/", "/acct", "/home/u/.config/gridmora/"},
+        // Without HOME (or with a relative one) the account's home serves.
+        {"", "", "/acct", "/acct/.config/gridmora/"},
+        {"", "u", "/acct", "/acct/.config/gridmora/"},
+        // No home at all: no settings folder.
+        {"", "", "", ""},
+        {"", "", "acct", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.xdg) + " | " + r.home + " | " + r.account);
+        EXPECT_EQ(UserSettingsFolder({r.xdg, r.home, r.account}), r.folder);
+    }
+}
+
+TEST_F(ProgramFoldersTest, APortableFolderKeepsItsSettingsBesideItselfWhileItCanBeWritten) {
     const std::string program = dir("portable");
     dir("portable/Language");
     // An installed layout beside it does not matter: the binary's own folder comes first.
@@ -82,7 +82,7 @@ TEST_F(Layout, APortableFolderKeepsItsSettingsBesideItselfWhileItCanBeWritten) {
     EXPECT_FALSE(f.Portable);
 }
 
-TEST_F(Layout, AnInstalledProgramFindsItsDataInShareAndKeepsItsSettingsWithTheUser) {
+TEST_F(ProgramFoldersTest, AnInstalledProgramFindsItsDataInShareAndKeepsItsSettingsWithTheUser) {
     const std::string bin = dir("usr/bin");
     const std::string data = dir("usr/share/gridmora");
     dir("usr/share/gridmora/Language");
@@ -98,7 +98,7 @@ TEST_F(Layout, AnInstalledProgramFindsItsDataInShareAndKeepsItsSettingsWithTheUs
     }
 }
 
-TEST_F(Layout, WithoutLanguageFilesAnywhereTheBinarysFolderIsTheProgramFolder) {
+TEST_F(ProgramFoldersTest, WithoutLanguageFilesAnywhereTheBinarysFolderIsTheProgramFolder) {
     const std::string bin = dir("lonely/bin");
     const ProgramFolders f = LocateProgramFolders(bin, env_);
     EXPECT_EQ(f.AppDir, bin + "/");
@@ -108,7 +108,7 @@ TEST_F(Layout, WithoutLanguageFilesAnywhereTheBinarysFolderIsTheProgramFolder) {
     EXPECT_EQ(LocateProgramFolders(bin, {"", "", ""}).SettingsDir, "");
 }
 
-TEST_F(Layout, FoldersAreMadeForTheOwnerOnlyAndReadOnlyOnesAreToldApart) {
+TEST_F(ProgramFoldersTest, FoldersAreMadeForTheOwnerOnlyAndReadOnlyOnesAreToldApart) {
     const std::string nested = (root_ / "home/.config/gridmora/").string();
     EXPECT_EQ(TextFile::MakeFolders(nested), TextFile::Error::None);
     struct stat st {};

@@ -38,7 +38,7 @@ KrossDocument ring(int32_t noAnswers = 0) {
     return doc;
 }
 
-TEST(SafeFiles, ACrosswordFileIsCheckedAsItReadsBack) {
+TEST(SafeFilesTest, ACrosswordFileIsCheckedAsItReadsBack) {
     struct Case {
         const char* name;
         std::function<void(KrossDocument&)> change;
@@ -82,7 +82,7 @@ TEST(SafeFiles, ACrosswordFileIsCheckedAsItReadsBack) {
     EXPECT_FALSE(SaveKrossM::ReadsBackAs("", doc));
 }
 
-TEST(SafeFiles, AnAnswersFileIsCheckedAsItReadsBack) {
+TEST(SafeFilesTest, AnAnswersFileIsCheckedAsItReadsBack) {
     struct Case {
         const char* name;
         int32_t noAnswers;
@@ -118,7 +118,7 @@ TEST(SafeFiles, AnAnswersFileIsCheckedAsItReadsBack) {
 
 // The field is drawn at the cell size in force; a grid is refused before anything is allocated when its
 // field would not fit at that size, as a new grid is.
-TEST(SafeFiles, AGridMustFitAtTheCellSizeInForce) {
+TEST(SafeFilesTest, AGridMustFitAtTheCellSizeInForce) {
     struct Case {
         int32_t width, height, cellSize;
         bool opens;
@@ -142,7 +142,7 @@ TEST(SafeFiles, AGridMustFitAtTheCellSizeInForce) {
 }
 
 // A name of megabytes would go to the window system as the window caption.
-TEST(SafeFiles, TextsReadFromAFileAreCappedToWhatTheWindowShows) {
+TEST(SafeFilesTest, TextsReadFromAFileAreCappedToWhatTheWindowShows) {
     const std::string huge(100000, 'N');
     KrossDocument doc = ring();
     doc.KrossName = huge;

@@ -230,7 +230,7 @@ TEST_F(TextFileWriteTest, AFullDiskIsToldApart) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
-TEST(TextFileStampTest, TellsAChangeOfContent) {
+TEST_F(TextFileWriteTest, AStampTellsAChangeOfContent) {
     const std::string p =
         (std::filesystem::temp_directory_path() / ("gridmora-stamp-" + std::to_string(getpid()))).string();
     ASSERT_EQ(TextFile::WriteAll(p, "one"), TextFile::Error::None);

@@ -41,7 +41,39 @@ V wordsOf(std::string_view file, size_t length) {
     return out;
 }
 
-TEST(WordListsTest, WordListBuilderSourcesComeInOrderEachWordOnce) {
+// The tool as a user runs it, on small files in a temporary folder.
+class WordListsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ =
+            std::filesystem::temp_directory_path() / ("gridmora-makewordlists-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    void write(const std::string& name, const std::string& bytes) {
+        ASSERT_EQ(TextFile::WriteAll(path(name), bytes), TextFile::Error::None);
+    }
+    // The tool's exit code; its output goes to a file of the folder.
+    int run(const std::string& arguments) {
+        const std::string command =
+            "'" GRIDMORA_MAKEWORDLISTS "' " + arguments + " > '" + path("out.txt") + "' 2>&1";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    V list(int length) {
+        std::string bytes;
+        EXPECT_EQ(TextFile::ReadAll(path("Data/" + std::to_string(length) + ".dat"), bytes),
+                  TextFile::Error::None);
+        return wordsOf(bytes, static_cast<size_t>(length));
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(WordListsTest, WordListBuilderSourcesComeInOrderEachWordOnce) {
     WordListBuilder::Builder b;
     b.AddWordListFile(cp("2\r\nКОТКИТ\r\n"), 3);
     b.AddEntries(WordListBuilder::PlainEntries("дом\nкот\nlog\n"));
@@ -55,7 +87,7 @@ TEST(WordListsTest, WordListBuilderSourcesComeInOrderEachWordOnce) {
     EXPECT_TRUE(b.Lists().Words[1].empty());
 }
 
-TEST(WordListsTest, WordListBuilderLettersYoAndOrderOfASource) {
+TEST_F(WordListsTest, WordListBuilderLettersYoAndOrderOfASource) {
     // A dictionary's entries: lemmas in small letters, names and abbreviations with capitals, Latin words.
     const std::vector<std::string_view> entries = {"ёлка",     "ель", "Москва", "елка", "ЭВМ",
                                                    "микроЭВМ", "ёж",  "еж",     "cat",  "ёрш",
@@ -112,7 +144,7 @@ TEST(WordListsTest, WordListBuilderLettersYoAndOrderOfASource) {
     }
 }
 
-TEST(WordListsTest, HunspellDictionaryEncodingFromTheAffixFile) {
+TEST_F(WordListsTest, HunspellDictionaryEncodingFromTheAffixFile) {
     struct Case {
         const char* aff;
         const char* encoding;
@@ -126,7 +158,7 @@ TEST(WordListsTest, HunspellDictionaryEncodingFromTheAffixFile) {
         EXPECT_EQ(HunspellDictionary::Encoding(c.aff), c.encoding) << c.aff;
 }
 
-TEST(WordListsTest, HunspellDictionaryTextInItsEncodingBecomesUtf8) {
+TEST_F(WordListsTest, HunspellDictionaryTextInItsEncodingBecomesUtf8) {
     struct Case {
         const char* encoding;
         std::string bytes;
@@ -147,7 +179,7 @@ TEST(WordListsTest, HunspellDictionaryTextInItsEncodingBecomesUtf8) {
         EXPECT_EQ(HunspellDictionary::ToUtf8(c.bytes, c.encoding), c.utf8) << c.encoding;
 }
 
-TEST(WordListsTest, HunspellDictionaryStemsWithoutFlagsAndFields) {
+TEST_F(WordListsTest, HunspellDictionaryStemsWithoutFlagsAndFields) {
     const std::string dic = "7\n"
                             "кот/AB\n"
                             "Москва/H\r\n"
@@ -163,39 +195,7 @@ TEST(WordListsTest, HunspellDictionaryStemsWithoutFlagsAndFields) {
     EXPECT_TRUE(HunspellDictionary::Stems("кот/A").empty()); // the first line is the count
 }
 
-// The tool as a user runs it, on small files in a temporary folder.
-class MakeWordListsTool : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ =
-            std::filesystem::temp_directory_path() / ("gridmora-makewordlists-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    void write(const std::string& name, const std::string& bytes) {
-        ASSERT_EQ(TextFile::WriteAll(path(name), bytes), TextFile::Error::None);
-    }
-    // The tool's exit code; its output goes to a file of the folder.
-    int run(const std::string& arguments) {
-        const std::string command =
-            "'" GRIDMORA_MAKEWORDLISTS "' " + arguments + " > '" + path("out.txt") + "' 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    V list(int length) {
-        std::string bytes;
-        EXPECT_EQ(TextFile::ReadAll(path("Data/" + std::to_string(length) + ".dat"), bytes),
-                  TextFile::Error::None);
-        return wordsOf(bytes, static_cast<size_t>(length));
-    }
-    std::filesystem::path dir_;
-};
-
-TEST_F(MakeWordListsTool, MakesReplacesAndAddsLists) {
+TEST_F(WordListsTest, MakeWordListsToolMakesReplacesAndAddsLists) {
     // A KOI8-R dictionary (stems кот/A, Ёж, ёрш), then an English list.
     write("ru.dic", "3\n\xCB\xCF\xD4/A\n\xB3\xD6\n\xA3\xD2\xDB/B\n");
     write("ru.aff", "SET KOI8-R\n");
@@ -220,7 +220,7 @@ TEST_F(MakeWordListsTool, MakesReplacesAndAddsLists) {
     EXPECT_EQ(list(2), V({"ЕЖ"}));
 }
 
-TEST_F(MakeWordListsTool, RefusesWhatItCannotDo) {
+TEST_F(WordListsTest, MakeWordListsToolRefusesWhatItCannotDo) {
     write("words.txt", "кот\n");
     write("x.dic", "1\nкот\n");
     write("x.aff", "SET ISO8859-2\n");
@@ -247,7 +247,7 @@ TEST_F(MakeWordListsTool, RefusesWhatItCannotDo) {
 
 // The lists the build made from the installed dictionaries: the Russian lemmas of hunspell-ru, then the
 // English words of wamerican, in the word-list format.
-TEST(WordListsTest, WordListBuilderListsMadeFromTheInstalledDictionaries) {
+TEST_F(WordListsTest, WordListBuilderListsMadeFromTheInstalledDictionaries) {
 #ifndef GRIDMORA_WORD_LISTS_DIR
     GTEST_SKIP() << "the dictionaries were not installed when the build was configured";
 #else

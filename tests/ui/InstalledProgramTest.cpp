@@ -55,7 +55,7 @@ void setWritable(const fs::path& root, bool writable) {
         apply(it->path());
 }
 
-class InstalledTest : public WindowTest {
+class InstalledProgramTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
@@ -95,7 +95,7 @@ class InstalledTest : public WindowTest {
     QTemporaryDir prefix_, home_;
 };
 
-TEST_F(InstalledTest, ReadsItsDataFromShareAndKeepsItsSettingsInTheUsersFolder) {
+TEST_F(InstalledProgramTest, ReadsItsDataFromShareAndKeepsItsSettingsInTheUsersFolder) {
     const ScopedEnv h("HOME", QByteArray::fromStdString(home));
     const ScopedEnv x("XDG_CONFIG_HOME", QByteArray());
     StartInstalled();
@@ -138,7 +138,7 @@ TEST_F(InstalledTest, ReadsItsDataFromShareAndKeepsItsSettingsInTheUsersFolder) 
     EXPECT_TRUE(ui->OptionsStyle[1]->isChecked());
 }
 
-TEST_F(InstalledTest, ASettingsFolderThatCannotBeMadeIsReportedAtTheClose) {
+TEST_F(InstalledProgramTest, ASettingsFolderThatCannotBeMadeIsReportedAtTheClose) {
     const ScopedEnv h("HOME", QByteArray());
     // XDG_CONFIG_HOME leads through a plain file: the settings folder cannot be made.
     const ScopedEnv x("XDG_CONFIG_HOME", QByteArray::fromStdString(home + "/file/config"));
@@ -154,7 +154,7 @@ TEST_F(InstalledTest, ASettingsFolderThatCannotBeMadeIsReportedAtTheClose) {
         << messages[0].text.toStdString();
 }
 
-TEST_F(WindowTest, APortableProgramFolderKeepsItsSettingsBesideItself) {
+TEST_F(InstalledProgramTest, APortableProgramFolderKeepsItsSettingsBesideItself) {
     QTemporaryDir config;
     const ScopedEnv x("XDG_CONFIG_HOME", config.path().toUtf8());
     Start();
@@ -168,7 +168,7 @@ TEST_F(WindowTest, APortableProgramFolderKeepsItsSettingsBesideItself) {
     EXPECT_FALSE(fs::exists(NativePath(config.path()) + "/gridmora"));
 }
 
-TEST_F(WindowTest, AFileGivenOnTheCommandLineOpensAsTheMenuCommandsDo) {
+TEST_F(InstalledProgramTest, AFileGivenOnTheCommandLineOpensAsTheMenuCommandsDo) {
     Start();
     const std::string samples = AppDir() + "Samples/";
     const std::string first = samples + "First.krw";
@@ -235,7 +235,7 @@ QStringList messageBoxButtons() {
     return texts;
 }
 
-TEST_F(WindowTest, TheToolkitsOwnTextsFollowTheInterfaceLanguage) {
+TEST_F(InstalledProgramTest, TheToolkitsOwnTextsFollowTheInterfaceLanguage) {
     Start();
     auto choose = [this](const char* file) {
         OnModal<frmLang>([file](frmLang& l) {
@@ -271,7 +271,7 @@ TEST_F(WindowTest, TheToolkitsOwnTextsFollowTheInterfaceLanguage) {
     MsgBoxM::SetResponder([](const QString&, MsgBoxM::Style) { return Answer::Ok; });
 }
 
-TEST(QtTranslation, WhichLanguageALanguageFileSpeaks) {
+TEST_F(InstalledProgramTest, QtTranslationWhichLanguageALanguageFileSpeaks) {
     struct Row {
         const char* file;
         const char* displayName; // UTF-8
@@ -294,7 +294,7 @@ TEST(QtTranslation, WhichLanguageALanguageFileSpeaks) {
     }
 }
 
-TEST(CommandLine, OnlyTheWindowNeedsADisplayAndTheIconIsBuiltIn) {
+TEST_F(InstalledProgramTest, CommandLineOnlyTheWindowNeedsADisplayAndTheIconIsBuiltIn) {
     struct Row {
         QStringList arguments;
         bool display;
