@@ -13,6 +13,7 @@
 
 #include "app/ProgramState.h"
 #include "display/Surface.h"
+#include "widgets/FitToTitle.h"
 #include "widgets/UiText.h"
 
 namespace ApiFont {
@@ -174,6 +175,7 @@ LetterFontDialog::LetterFontDialog(const LetterFontChoice& start, QWidget* paren
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     updateSample();
+    FitToTitle(*this);
 }
 
 LetterFontChoice LetterFontDialog::Choice() const {

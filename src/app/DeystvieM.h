@@ -2,6 +2,7 @@
 // How each program mode looks: which panel controls the main window shows and which commands it enables.
 // The window side (DeystvieMUi) applies the look to the window.
 #include <cstdint>
+#include <vector>
 
 namespace DeystvieM {
 
@@ -24,5 +25,35 @@ struct ModeLook {
 // and export need a numbered crossword. KrossDelOtwet is disabled in every mode: the Kross menu enables it
 // when it opens.
 ModeLook LookOfMode(int32_t mode, bool answersMayLeave = false);
+
+// A control of the main window (its object name) and the language index of its caption; index 0 for the
+// language item, whose caption no index gives.
+struct CaptionedControl {
+    const char* Name;
+    int32_t Index;
+};
+
+// A menu and its items in order, separators left out; a submenu is an item of its menu and a menu of its
+// own. OnMenuBar: the menu's title sits on the menu bar.
+struct MenuCaptions {
+    CaptionedControl Menu;
+    std::vector<CaptionedControl> Items;
+    bool OnMenuBar;
+};
+
+// The side panel's controls whose captions carry a keyboard marker, and the part of the look that shows
+// each.
+struct PanelCaption {
+    CaptionedControl Control;
+    bool ModeLook::*ShownBy;
+};
+
+// The window's menus, in the order of the menu bar.
+const std::vector<MenuCaptions>& WindowMenus();
+const std::vector<PanelCaption>& PanelCaptions();
+
+// The captions whose keyboard markers are live together in AppMode mode, and so must name different
+// letters: the menu bar's titles and the panel controls the mode shows.
+std::vector<CaptionedControl> CaptionsOnScreen(int32_t mode);
 
 } // namespace DeystvieM

@@ -1,5 +1,5 @@
 #pragma once
-// The about box: the program's name and version.
+// The about box: the program's name, version and what it does, in the language in force.
 #include <QDialog>
 
 class frmAboutBox : public QDialog {

@@ -124,10 +124,14 @@ void frmForma::buildMenus() {
     OptionsLanguage =
         item(Options, "OptionsLanguage", "Language: ", {}, true, &frmForma::OptionsLanguage_Click);
     OptionsSep = Options->addSeparator();
+    // The two styles exclude each other: radio items of one group.
+    auto* styles = new QActionGroup(this);
+    styles->setExclusive(true);
     for (int i = 0; i < 2; ++i) {
         auto* a = Options->addAction(i == 0 ? "C&lassic" : "&Arabic");
         a->setObjectName(QString("OptionsStyle%1").arg(i));
         a->setCheckable(true);
+        styles->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { OptionsStyle_Click(i); });
         OptionsStyle[static_cast<size_t>(i)] = a;
     }
@@ -343,28 +347,31 @@ void frmForma::SelectionShown() {
 
 void frmForma::ApplyCaptions(const InterfaceTexts& t) {
     auto cap = [&t](int32_t i) { return Q(t.Captions[static_cast<size_t>(i)]); };
+    // A menu whose caption the language leaves empty shows the English one: the menus stay usable, and
+    // Options -> Language leads to another language.
+    auto menu = [&t](int32_t i) { return Q(CaptionOrEnglish(t, i)); };
     OptionsLanguage->setText(Q(LanguageMenuCaption(t.DisplayName)));
-    File->setTitle(cap(LangIndex::FileMenu));
-    FileOpenOtvet->setText(cap(LangIndex::FileOpenOtvet));
-    FileSave->setText(cap(LangIndex::FileSave));
-    FileSaveAs->setText(cap(LangIndex::FileSaveAs));
-    FileExit->setText(cap(LangIndex::FileExit));
-    Kross->setTitle(cap(LangIndex::KrossMenu));
-    KrossNew->setText(cap(LangIndex::KrossNew));
-    KrossOpen->setText(cap(LangIndex::KrossOpen));
-    KrossChange->setText(cap(LangIndex::KrossChange));
+    File->setTitle(menu(LangIndex::FileMenu));
+    FileOpenOtvet->setText(menu(LangIndex::FileOpenOtvet));
+    FileSave->setText(menu(LangIndex::FileSave));
+    FileSaveAs->setText(menu(LangIndex::FileSaveAs));
+    FileExit->setText(menu(LangIndex::FileExit));
+    Kross->setTitle(menu(LangIndex::KrossMenu));
+    KrossNew->setText(menu(LangIndex::KrossNew));
+    KrossOpen->setText(menu(LangIndex::KrossOpen));
+    KrossChange->setText(menu(LangIndex::KrossChange));
     kReshotkaGotova->setText(cap(LangIndex::GridReadyButton));
-    KrossAbout->setText(cap(LangIndex::KrossAbout));
-    KrossFoundWord->setText(cap(LangIndex::KrossFoundWord));
-    KrossDelOtwet->setText(cap(LangIndex::KrossDelOtwet));
-    KrossCopyWord->setText(cap(LangIndex::KrossCopyWord));
-    Options->setTitle(cap(LangIndex::OptionsMenu));
-    OptionsRazmerKF->setText(cap(LangIndex::OptionsRazmerKF));
-    OptionsStyle[0]->setText(cap(LangIndex::StyleClassic));
-    OptionsStyle[1]->setText(cap(LangIndex::StyleTurned));
-    Help->setTitle(cap(LangIndex::HelpMenu));
-    HelpCallHelp->setText(cap(LangIndex::HelpCallHelp));
-    HelpAbout->setText(cap(LangIndex::HelpAbout));
+    KrossAbout->setText(menu(LangIndex::KrossAbout));
+    KrossFoundWord->setText(menu(LangIndex::KrossFoundWord));
+    KrossDelOtwet->setText(menu(LangIndex::KrossDelOtwet));
+    KrossCopyWord->setText(menu(LangIndex::KrossCopyWord));
+    Options->setTitle(menu(LangIndex::OptionsMenu));
+    OptionsRazmerKF->setText(menu(LangIndex::OptionsRazmerKF));
+    OptionsStyle[0]->setText(menu(LangIndex::StyleClassic));
+    OptionsStyle[1]->setText(menu(LangIndex::StyleTurned));
+    Help->setTitle(menu(LangIndex::HelpMenu));
+    HelpCallHelp->setText(menu(LangIndex::HelpCallHelp));
+    HelpAbout->setText(menu(LangIndex::HelpAbout));
     lblOtvet->setText(cap(LangIndex::AnswerHeading));
     lblStatistika->setText(cap(LangIndex::StatisticsHeading));
     ChSimmetrija->setText(cap(LangIndex::SymmetryBox));

@@ -208,7 +208,7 @@ void frmForma::OptionsStyle_Click(int index) {
     auto& o = Opt();
     auto& d = Doc();
     if (index == o.StyleIndex) {
-        OptionsStyle[static_cast<size_t>(index)]->setChecked(true); // the menu unchecks on a click
+        OptionsStyle[static_cast<size_t>(index)]->setChecked(true);
         return;
     }
     if (o.StyleIndex >= 0 && o.StyleIndex <= 1)

@@ -17,6 +17,7 @@
 #include "document/GridLimits.h"
 #include "grid/FieldGeometry.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/FitToTitle.h"
 #include "widgets/MsgBoxMUi.h"
 #include "widgets/UiText.h"
 
@@ -65,7 +66,7 @@ frmRazKletok::frmRazKletok(frmForma& owner, const QString& title) : QDialog(&own
     buttons->addWidget(kOK);
     buttons->addWidget(kNO);
     grid->addLayout(buttons, 4, 0, 1, 2);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setSizeConstraint(QLayout::SetFixedSize); // FitToTitle keeps it fixed
 
     SzNomer->setCurrentIndex(o.NumberSize >= 1 && o.NumberSize <= 3 ? o.NumberSize - 1 : -1);
     txtSzKletok->setText(QString::fromStdString(NumberText::Plain(o.CellSize)));
@@ -78,6 +79,7 @@ frmRazKletok::frmRazKletok(frmForma& owner, const QString& title) : QDialog(&own
     connect(kOK, &QPushButton::clicked, this, &frmRazKletok::kOK_Click);
     connect(kNO, &QPushButton::clicked, this, &frmRazKletok::kNO_Click);
     NewFontK();
+    FitToTitle(*this);
 }
 
 std::optional<int32_t> frmRazKletok::boxSize() const {
@@ -142,7 +144,12 @@ void frmRazKletok::kOK_Click() {
     auto& o = Opt();
     auto& d = Doc();
     const std::optional<int32_t> size = boxSize();
-    // Cells of less than a pixel have no geometry, and the field must stay within what a surface holds.
+    // Cells of less than a pixel have no geometry (an empty box reads as 0), and the field must stay
+    // within what a surface holds.
+    if (size && *size < 1) {
+        MsgBoxM::Show(Tr(LangIndex::CellSizeTooSmall), MsgBoxM::Style::Critical);
+        return;
+    }
     const bool hasGrid = d.GridWidth > 0 && d.GridHeight > 0;
     if (!size || !GridLimits::GridFits(hasGrid ? d.GridWidth : 1, hasGrid ? d.GridHeight : 1, *size)) {
         MsgBoxM::Show(Q(Lang().Captions[LangIndex::GridTooLargeMsg]), MsgBoxM::Style::Critical);

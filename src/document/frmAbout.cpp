@@ -2,12 +2,14 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <initializer_list>
 
 #include "app/ProgramState.h"
 #include "document/KodKodirovkiM.h"
 #include "document/OpenKrossM.h"
 #include "document/SaveKrossM.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/FitToTitle.h"
 #include "widgets/UiText.h"
 
 namespace {
@@ -47,6 +49,11 @@ frmAbout::frmAbout(QWidget* parent, const QString& title) : QDialog(parent) {
     Label2->setBuddy(txtNameAutor);
     Label3->setBuddy(txtPW);
     Label4->setBuddy(txtPW2);
+    // What the password protects, and what it does not: the stored texts are scrambled, not encrypted.
+    const QString note =
+        QStringLiteral("<p>") + Tr(LangIndex::ProtectionNote).toHtmlEscaped() + QStringLiteral("</p>");
+    for (QWidget* w : std::initializer_list<QWidget*>{Label2, Label3, Label4, txtNameAutor, txtPW, txtPW2})
+        w->setToolTip(note);
     const DialogButtons okCancel = MakeDialogButtons(this, Q(t.LangText[LangTextItem::CancelButton]));
     kOK = okCancel.ok;
     kNO = okCancel.cancel;
@@ -88,6 +95,7 @@ frmAbout::frmAbout(QWidget* parent, const QString& title) : QDialog(parent) {
         txtPW2->setText(password);
     }
     textChanged();
+    FitToTitle(*this);
 }
 
 void frmAbout::textChanged() {

@@ -10,6 +10,7 @@
 #include "grid/FoundNoOtvetMUi.h"
 #include "grid/LoadReshotkiMUi.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/FitToTitle.h"
 #include "widgets/MsgBoxMUi.h"
 #include "widgets/UiText.h"
 
@@ -47,6 +48,7 @@ frmChange::frmChange(frmForma& owner, const QString& title) : QDialog(&owner), o
     };
     connect(kOK, &QPushButton::clicked, this, &frmChange::kOK_Click);
     connect(kNO, &QPushButton::clicked, this, &frmChange::kNO_Click);
+    FitToTitle(*this);
 }
 
 void frmChange::kNO_Click() {

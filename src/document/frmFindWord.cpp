@@ -12,6 +12,7 @@
 #include "app/ProgramState.h"
 #include "basics/Cp1251.h"
 #include "document/WordSearch.h"
+#include "widgets/FitToTitle.h"
 #include "widgets/MsgBoxMUi.h"
 #include "widgets/UiText.h"
 
@@ -89,6 +90,7 @@ frmFindWord::frmFindWord(QWidget* owner, const QString& command)
     grid->addWidget(List1, 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     resize(300, 380);
+    setFoundTitle(0); // the width is known before the window is placed
 
     txtWord->KeyPress = [this](char32_t ch) { return txtWord_KeyPress(ch); };
     txtWord->KeyDown = [this](int key) { return txtWord_KeyDown(key); };
@@ -137,8 +139,10 @@ void frmFindWord::PlaceBesideOwner() {
 }
 
 void frmFindWord::setFoundTitle(qsizetype count) {
-    setWindowTitle(command_ + QStringLiteral(": ") + Q(Lang().LangText[LangTextItem::FoundWordsTitle]) +
-                   QString::number(count));
+    const QString start = command_ + QStringLiteral(": ") + Q(Lang().LangText[LangTextItem::FoundWordsTitle]);
+    // As wide as the title of a count of seven digits: the window keeps its width while the count changes.
+    FitToTitle(*this, start + QStringLiteral("0000000"));
+    setWindowTitle(start + QString::number(count));
 }
 
 QString frmFindWord::selectedWordPattern() {

@@ -11,6 +11,7 @@
 #include "document/KodKodirovkiM.h"
 #include "grid/NewPoleMUi.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/FitToTitle.h"
 #include "widgets/MsgBoxMUi.h"
 #include "widgets/UiText.h"
 
@@ -77,6 +78,7 @@ frmRazmer::frmRazmer(frmForma& owner) : QDialog(&owner), owner_(owner) {
         connect(box, &QLineEdit::textChanged, this, &frmRazmer::textChanged);
     connect(kOK, &QPushButton::clicked, this, &frmRazmer::kOK_Click);
     connect(kNO, &QPushButton::clicked, this, &frmRazmer::kNO_Click);
+    FitToTitle(*this);
 }
 
 void frmRazmer::textChanged() {

@@ -6,6 +6,7 @@
 #include "basics/Cp1251.h"
 #include "basics/NumberText.h"
 #include "grid/FieldGeometry.h"
+#include "lang/LanguageFile.h"
 
 namespace CopyKrossM {
 namespace {
@@ -131,7 +132,8 @@ std::string DefaultFileName(const std::string& krossFile) {
 
 std::string DialogFilter() {
     using namespace std::string_literals;
-    return "HTML Document (*.htm; *.html)\0*.htm;*.html\0All Files (*.*)\0*.*"s;
+    return "HTML Document (*.htm; *.html)\0*.htm;*.html\0"s + std::string(AllFilesDescription) + '\0' +
+           std::string(AllFilesPattern);
 }
 
 std::string EscapeHtml(std::string_view text) {

@@ -5,33 +5,12 @@
 #include <functional>
 #include <string>
 
+#include "export/ExportTexts.h"
+
 class frmForma;
 class QPrinter;
 
 namespace ExportCommands {
-
-// Language-file texts of these commands.
-namespace TextIndex {
-constexpr int Print = 150;
-constexpr int PrintPreview = 151;
-constexpr int Paper = 152;
-constexpr int PaperA4 = 153;
-constexpr int PaperLetter = 154;
-constexpr int AnswersPage = 155;
-constexpr int ExportPdf = 156;
-constexpr int ExportIpuz = 157;
-constexpr int AnswersHeading = 158;
-constexpr int PdfDescription = 159;
-constexpr int IpuzDescription = 160;
-constexpr int IpuzWithoutPassword = 161;
-constexpr int AnswersLeftOut = 162;
-constexpr int CannotOpen = 163;
-constexpr int FirstRefusal = 164; // the reasons of IpuzFormat::Refusal, NotIpuz .. Clues, in order
-constexpr int CommandUsage = 175;
-constexpr int UnknownFormat = 176;
-constexpr int NeedsPassword = 177;
-constexpr int NoAnswers = 178;
-} // namespace TextIndex
 
 // The window takes the captions of its items from TextIndex, and enables them for the mode in force
 // (DeystvieM::LookOfMode): print, preview and both exports for a numbered crossword; the answers page

@@ -1,8 +1,19 @@
 // The built-in English texts of the extended indexes. A language file written before a feature existed
 // lacks that feature's texts; the window then shows these. Each feature owns a range of indexes, so
 // features added side by side never reuse one another's numbers.
+//
+// The English of the original indexes (1..75) is the shipped English file itself, compiled in: the menus
+// fall back to it when a language file leaves their captions empty.
+#include "lang/BuiltInEnglish.h"
 #include "lang/FileSafetyTexts.h"
 #include "lang/LanguageFile.h"
+
+std::string_view BuiltInCaption(int32_t index) {
+    static const LanguageFileContent english = ParseLanguageFile(BuiltInEnglishFile());
+    if (index < 1 || index > LanguageIndexCount) return {};
+    const auto& e = english.Entries[static_cast<size_t>(index)];
+    return e ? std::string_view(*e) : std::string_view();
+}
 
 std::string_view BuiltInText(int32_t index) {
     switch (index) {
@@ -99,7 +110,19 @@ std::string_view BuiltInText(int32_t index) {
 
         // 180..199: filling the grid from the word lists
 
-        // 200..219: menus, dialogs and the about box
+    // 200..219: menus, dialogs and the about box
+    case LangIndex::AboutVersion:
+        return "Version";
+    case LangIndex::AboutText:
+        return "A crossword workshop: draw a grid, write the clues and answers, solve crosswords, print "
+               "them and publish them as web pages.";
+    case LangIndex::CellSizeTooSmall:
+        return "The cell size is too small: it must be at least 1 pixel.";
+    case LangIndex::ProtectionNote:
+        return "The author, the password and the answers are not encrypted. They are only scrambled with a "
+               "table made from the crossword's name, so anyone who has this program or knows its file "
+               "format can read them. The password only keeps honest solvers from opening the answers for "
+               "editing in this program, nothing more.";
 
     default:
         return {};

@@ -1,5 +1,6 @@
 #include "lang/LanguageFile.h"
 
+#include "basics/Cp1251.h"
 #include "basics/NumberText.h"
 #include "basics/TextFile.h"
 #include "document/KrossDocument.h"
@@ -98,6 +99,15 @@ std::string StripMnemonic(std::string_view caption) {
     return out;
 }
 
+std::optional<unsigned char> MnemonicLetter(std::string_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return Cp1251::ToUpper(static_cast<unsigned char>(caption[i + 1]));
+        ++i; // "&&" is a literal "&"
+    }
+    return std::nullopt;
+}
+
 std::string LanguageMenuCaption(std::string_view displayName) {
     std::string s = "Language: ";
     s += displayName;
@@ -113,9 +123,9 @@ std::string FileFilter(std::string_view description, std::string_view extension)
     s += '\0';
     s += pattern;
     s += '\0';
-    s += "All Files (*.*)";
+    s += AllFilesDescription;
     s += '\0';
-    s += "*.*";
+    s += AllFilesPattern;
     return s;
 }
 
@@ -134,7 +144,7 @@ void ApplyLanguage(const LanguageFileContent& f, InterfaceTexts& t) {
     auto c = [&](int32_t i) -> const std::string& { return t.Captions[static_cast<size_t>(i)]; };
     t.HelpFileName = c(1);
     t.MsgTitle = c(2);
-    t.KrwFilter = FileFilter(StripMnemonic(c(LangIndex::KrossMenu)), "krw");
+    t.KrwFilter = FileFilter(StripMnemonic(CaptionOrEnglish(t, LangIndex::KrossMenu)), "krw");
     t.LangAppTitle = c(48);
     t.LangModeNewGrid = c(49);
     t.LangModeAuthoring = c(50);
@@ -166,6 +176,12 @@ std::string Text(const InterfaceTexts& t, int32_t index) {
     if (index <= LanguageIndexCount || index > ExtendedIndexLast) return {};
     const std::string& s = t.Extended[static_cast<size_t>(index - LanguageIndexCount - 1)];
     return s.empty() ? std::string(BuiltInText(index)) : s;
+}
+
+std::string CaptionOrEnglish(const InterfaceTexts& t, int32_t index) {
+    if (index < 1 || index > LanguageIndexCount) return {};
+    const std::string& own = t.Captions[static_cast<size_t>(index)];
+    return own.empty() ? std::string(BuiltInCaption(index)) : own;
 }
 
 std::string WordsLabelText(const InterfaceTexts& t, int64_t count) {

@@ -79,6 +79,15 @@ std::string_view BuiltInText(int32_t index);
 // was loaded); empty outside 76..ExtendedIndexLast.
 std::string Text(const InterfaceTexts& t, int32_t index);
 
+// The English text of an original index (1..LanguageIndexCount) as the shipped English language file
+// gives it; the file is compiled into the program, so this needs no file at run time. Empty outside.
+std::string_view BuiltInCaption(int32_t index);
+
+// The caption of an original index as the window shows it on the menus and in the language dialog: the
+// language's text, or BuiltInCaption when the language in force leaves it empty, so that a broken or
+// half-written language file never hides the way to another language.
+std::string CaptionOrEnglish(const InterfaceTexts& t, int32_t index);
+
 // Language-file indexes of the captions, by what they caption. The rest of 48..74 have their own named
 // texts in InterfaceTexts.
 namespace LangIndex {
@@ -116,6 +125,11 @@ constexpr int32_t DownHeading = 68;       // lblVertikal
 constexpr int32_t Coordinates = 69;       // lblKoordinaty
 constexpr int32_t ClearFieldButton = 73;  // kClearPole
 constexpr int32_t GridTooLargeMsg = 75;   // a new grid or cell size beyond what the field can hold
+// Texts of the extended range for the dialogs and the about box.
+constexpr int32_t AboutVersion = 200;     // the about box: "Version" before the version number
+constexpr int32_t AboutText = 201;        // the about box: what the program does
+constexpr int32_t CellSizeTooSmall = 202; // the cell dialog: a size of 0 or an empty box
+constexpr int32_t ProtectionNote = 203;   // the properties dialog: what the password and scrambling do
 } // namespace LangIndex
 
 // The elements of LangText (element k is language index 25 + k), by what they say.
@@ -147,17 +161,26 @@ constexpr size_t LanguageListLabel = 22;
 
 // Takes a loaded file into the texts: indexes 1..24 and 48..75 are replaced (a missing one becomes
 // empty); 25..47 replace only the LangText elements the file has; 76.. are the file's text or the
-// built-in one. Builds both file filters.
+// built-in one. Builds both file filters (the crossword filter from the Kross menu's caption as the menu
+// shows it, see CaptionOrEnglish).
 void ApplyLanguage(const LanguageFileContent& f, InterfaceTexts& t);
 
 // A caption as plain text: each single "&" removed, "&&" turned into "&".
 std::string StripMnemonic(std::string_view caption);
 
+// The letter a caption's marker names (the character after the first single "&"), upper case; nothing
+// when the caption has no marker.
+std::optional<unsigned char> MnemonicLetter(std::string_view caption);
+
 // The caption of the language menu item: "Language: " and the display name.
 std::string LanguageMenuCaption(std::string_view displayName);
 
-// One file-dialog filter: description " (*.ext)" NUL "*.ext" NUL "All Files (*.*)" NUL "*.*". NUL
-// characters inside the description are dropped so that they cannot split the filter.
+// The pair of every file dialog's filter that lists all files, names without an extension included.
+inline constexpr std::string_view AllFilesDescription = "All Files (*)";
+inline constexpr std::string_view AllFilesPattern = "*";
+
+// One file-dialog filter: description " (*.ext)" NUL "*.ext" NUL "All Files (*)" NUL "*". NUL characters
+// inside the description are dropped so that they cannot split the filter.
 std::string FileFilter(std::string_view description, std::string_view extension);
 
 // lblSlov: LangWordsLabel and the count with a blank in its sign position ("Слов: 12").

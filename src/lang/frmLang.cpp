@@ -14,6 +14,7 @@
 #include "lang/LanguageFile.h"
 #include "lang/LoadJazikMUi.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/FitToTitle.h"
 #include "widgets/UiText.h"
 
 namespace {
@@ -83,7 +84,11 @@ frmLang::frmLang(frmForma& owner) : QDialog(&owner), owner_(owner) {
     connect(DirT, &QListWidget::itemDoubleClicked, this, &frmLang::DirT_DblClick);
     connect(OK, &QPushButton::clicked, this, &frmLang::OK_Click);
     connect(NO, &QPushButton::clicked, this, &frmLang::NO_Click);
+    Form_Load();
+    FitToTitle(*this);
+}
 
+void frmLang::Form_Load() {
     const auto& o = Opt();
     const std::string folder = o.AppDir + "Language";
     const std::vector<std::string> names = languageFiles(folder);
@@ -98,10 +103,15 @@ frmLang::frmLang(frmForma& owner) : QDialog(&owner), owner_(owner) {
         DirT->addItem(read ? Q(LanguageDisplayName(bytes)) : QPath(name));
     }
     if (o.LanguageFile.empty()) return;
+    // A caption the language in force leaves empty is shown in English: the dialog that leads to a
+    // better language file must stay readable.
     const auto& t = Lang();
-    setWindowTitle(Plain(Q(t.LangText[LangTextItem::LanguageTitle])));
-    Label1->setText(Q(t.LangText[LangTextItem::LanguageListLabel]));
-    NO->setText(Q(t.LangText[LangTextItem::CancelButton]));
+    auto caption = [&t](size_t item) {
+        return Q(CaptionOrEnglish(t, LangIndex::FirstLangText + static_cast<int32_t>(item)));
+    };
+    setWindowTitle(Plain(caption(LangTextItem::LanguageTitle)));
+    Label1->setText(caption(LangTextItem::LanguageListLabel));
+    NO->setText(caption(LangTextItem::CancelButton));
 }
 
 int frmLang::SelectedRow() const {

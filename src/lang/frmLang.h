@@ -29,5 +29,7 @@ class frmLang : public QDialog {
     void NO_Click();
 
   private:
+    // Lists the language files and sets the captions of the language in force.
+    void Form_Load();
     frmForma& owner_;
 };

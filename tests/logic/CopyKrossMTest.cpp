@@ -226,7 +226,7 @@ TEST(CopyKrossMTest, CopyKrossPathsDefaultFileName) {
 TEST(CopyKrossMTest, CopyKrossPathsDialogFilterIsNulSeparatedPairs) {
     const std::string f = CopyKrossM::DialogFilter();
     EXPECT_EQ(f, std::string("HTML Document (*.htm; *.html)") + '\0' + "*.htm;*.html" + '\0' +
-                     "All Files (*.*)" + '\0' + "*.*");
+                     "All Files (*)" + '\0' + "*");
 }
 
 } // namespace

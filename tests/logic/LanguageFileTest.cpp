@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "app/DeystvieM.h"
 #include "basics/Cp1251.h"
 #include "basics/TextFile.h"
 #include "document/KrossDocument.h"
@@ -40,8 +41,36 @@ TEST(LanguageFileTest, OnlyADisplayName) {
         EXPECT_EQ(t.Captions[static_cast<size_t>(i)], "") << i;
     EXPECT_EQ(t.MsgTitle, "");
     EXPECT_EQ(t.LangOverwritePrompt, " \r\n");
-    EXPECT_EQ(t.KrwFilter, " (*.krw)\0*.krw\0All Files (*.*)\0*.*"s);
-    EXPECT_EQ(t.OtvFilter, " (*.otv)\0*.otv\0All Files (*.*)\0*.*"s);
+    // The Kross menu shows its English caption, and the crossword filter is named after what it shows.
+    EXPECT_EQ(t.KrwFilter, "Crossword (*.krw)\0*.krw\0All Files (*)\0*"s);
+    EXPECT_EQ(t.OtvFilter, " (*.otv)\0*.otv\0All Files (*)\0*"s);
+}
+
+TEST(LanguageFileTest, MenusFallBackToTheEnglishFileWhenTheLanguageLeavesThemEmpty) {
+    const InterfaceTexts none;
+    const InterfaceTexts empty = load("Solo\r\n");
+    const InterfaceTexts own = load(cp(fileOf({"Own", "3,&Файл", "8,", "46,Язык"})));
+    EXPECT_EQ(CaptionOrEnglish(none, LangIndex::FileMenu), "&File");
+    EXPECT_EQ(CaptionOrEnglish(empty, LangIndex::KrossNew), "&New...");
+    EXPECT_EQ(CaptionOrEnglish(empty, LangIndex::FirstLangText + 21), "Choose Language");
+    EXPECT_EQ(CaptionOrEnglish(own, LangIndex::FileMenu), cp("&Файл"));
+    EXPECT_EQ(CaptionOrEnglish(own, LangIndex::KrossMenu), "&Crossword"); // an empty entry is no caption
+    EXPECT_EQ(CaptionOrEnglish(own, 46), cp("Язык"));
+    // The texts themselves stay as the file left them.
+    EXPECT_EQ(own.Captions[LangIndex::KrossMenu], "");
+    EXPECT_EQ(CaptionOrEnglish(own, 0), "");
+    EXPECT_EQ(CaptionOrEnglish(own, LanguageIndexCount + 1), "");
+}
+
+TEST(LanguageFileTest, TheBuiltInCaptionsAreTheShippedEnglishFile) {
+    std::string bytes;
+    ASSERT_EQ(TextFile::ReadAll(GRIDMORA_SOURCE_DIR "/data/Language/English.txt"s, bytes),
+              TextFile::Error::None);
+    const LanguageFileContent english = ParseLanguageFile(bytes);
+    for (int i = 1; i <= LanguageIndexCount; ++i)
+        EXPECT_EQ(BuiltInCaption(i), english.Entries[static_cast<size_t>(i)].value_or("")) << i;
+    EXPECT_EQ(BuiltInCaption(0), "");
+    EXPECT_EQ(BuiltInCaption(LanguageIndexCount + 1), "");
 }
 
 TEST(LanguageFileTest, DisplayNameIsTheFirstField) {
@@ -180,14 +209,14 @@ TEST(LanguageFileTest, NamedTextsAndFilters) {
     EXPECT_EQ(t.LangAccessError, cp("недоступен"));
     EXPECT_EQ(t.LangFindWordCount, cp("Букв:"));
     EXPECT_EQ(t.Captions[8], cp("&Кроссворд")); // the menu keeps its marker
-    EXPECT_EQ(t.KrwFilter, cp("Кроссворд (*.krw)\0*.krw\0All Files (*.*)\0*.*"s));
-    EXPECT_EQ(t.OtvFilter, cp("Ответы (Q&A) (*.otv)\0*.otv\0All Files (*.*)\0*.*"s));
+    EXPECT_EQ(t.KrwFilter, cp("Кроссворд (*.krw)\0*.krw\0All Files (*)\0*"s));
+    EXPECT_EQ(t.OtvFilter, cp("Ответы (Q&A) (*.otv)\0*.otv\0All Files (*)\0*"s));
     EXPECT_EQ(WordsLabelText(t, 12), cp("Слов: 12"));
     EXPECT_EQ(WordsLabelText(t, -1), cp("Слов:-1"));
 
     // A NUL in a language text would split the filter into wrong pairs; it is dropped.
     const InterfaceTexts n = load("N\r\n8,Kr\0oss\r\n"s);
-    EXPECT_EQ(n.KrwFilter, "Kross (*.krw)\0*.krw\0All Files (*.*)\0*.*"s);
+    EXPECT_EQ(n.KrwFilter, "Kross (*.krw)\0*.krw\0All Files (*)\0*"s);
     EXPECT_EQ(std::count(n.KrwFilter.begin(), n.KrwFilter.end(), '\0'), 3);
 }
 
@@ -227,6 +256,21 @@ TEST(LanguageFileTest, StripMnemonic) {
     for (const auto& c : cases)
         EXPECT_EQ(StripMnemonic(c.caption), c.text) << c.caption;
     EXPECT_EQ(StripMnemonic(cp("&Файл")), cp("Файл"));
+}
+
+TEST(LanguageFileTest, MnemonicLetter) {
+    struct Case {
+        std::string caption;
+        int letter; // 0: none
+    } cases[] = {
+        {"&File", 'F'},   {"E&xit", 'X'},  {"Q&&A", 0},   {"Q&&&A", 'A'},           {"end&", 0},
+        {"", 0},          {"no marks", 0}, {"&a&b", 'A'}, {cp("Си&мметрия"), 0xCC}, // М
+        {cp("&ё"), 0xA8},                                                           // Ё
+    };
+    for (const auto& c : cases) {
+        const auto l = MnemonicLetter(c.caption);
+        EXPECT_EQ(l.has_value() ? *l : 0, c.letter) << c.caption;
+    }
 }
 
 TEST(LanguageFileTest, ModeCaptions) {
@@ -321,21 +365,62 @@ TEST_P(LanguageFileTest, ShippedLanguageIsCompleteAndWellFormed) {
         std::count_if(f.Entries.begin(), f.Entries.end(), [](const auto& e) { return e.has_value(); }));
     EXPECT_EQ(TextFile::SplitLines(bytes).size(), entries + 1);
 
-    // Each menu caption and each caption inside a menu carries one marker, on a letter unique in its menu.
-    const std::vector<std::vector<int>> menus = {
-        {3, 8, 17, 21}, {4, 5, 6, 7}, {9, 10, 11, 13, 14, 15, 16}, {18, 19, 20}, {22, 24}};
-    for (const auto& menu : menus) {
-        std::set<unsigned char> letters;
-        for (int i : menu) {
-            const std::string& c = *f.Entries[static_cast<size_t>(i)];
-            const auto markers = std::count(c.begin(), c.end(), '&');
-            ASSERT_EQ(markers, 1) << "index " << i;
-            const size_t at = c.find('&');
-            ASSERT_LT(at + 1, c.size()) << "index " << i;
-            EXPECT_TRUE(letters.insert(Cp1251::ToUpper(static_cast<unsigned char>(c[at + 1]))).second)
-                << "index " << i << " repeats a letter of its menu";
-        }
+    // Each original menu caption and each original caption inside a menu carries one marker.
+    for (int i : {3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24}) {
+        const std::string& c = *f.Entries[static_cast<size_t>(i)];
+        EXPECT_EQ(std::count(c.begin(), c.end(), '&'), 1) << "index " << i;
+        EXPECT_TRUE(MnemonicLetter(c).has_value()) << "index " << i;
     }
+}
+
+// The caption the window shows for an index of the shipped file: the file's own text, or the built-in
+// English one of a later feature's text that the file leaves out.
+std::string shownCaption(const LanguageFileContent& f, int32_t index) {
+    const auto& e = f.Entries[static_cast<size_t>(index)];
+    if (e && !e->empty()) return *e;
+    return index > LanguageIndexCount ? std::string(BuiltInText(index)) : std::string();
+}
+
+// The keyboard markers of a caption ("&&" is a literal "&").
+size_t markers(std::string_view caption) {
+    size_t n = 0;
+    for (size_t i = 0; i + 1 < caption.size(); ++i)
+        if (caption[i] == '&') {
+            if (caption[i + 1] != '&') ++n;
+            ++i;
+        }
+    return n;
+}
+
+// Which of the controls name the same letter; the captions without a marker name none.
+std::vector<std::string> clashes(const LanguageFileContent& f,
+                                 const std::vector<DeystvieM::CaptionedControl>& controls) {
+    std::map<unsigned char, std::string> owner;
+    std::vector<std::string> found;
+    for (const auto& c : controls) {
+        if (c.Index == 0) continue; // the language item: no index, no marker
+        const std::string caption = shownCaption(f, c.Index);
+        EXPECT_LE(markers(caption), 1u) << c.Name;
+        const auto letter = MnemonicLetter(caption);
+        if (!letter) continue;
+        const auto [at, fresh] = owner.emplace(*letter, c.Name);
+        if (!fresh) found.push_back(at->second + " and " + c.Name + " (" + Cp1251::ToUtf8(caption) + ")");
+    }
+    return found;
+}
+
+TEST_P(LanguageFileTest, ShippedLanguageGivesEveryKeyOnlyOneMeaning) {
+    std::string bytes;
+    ASSERT_EQ(TextFile::ReadAll(GRIDMORA_SOURCE_DIR "/data/Language/"s + GetParam().name, bytes),
+              TextFile::Error::None);
+    const LanguageFileContent f = ParseLanguageFile(bytes);
+    // Alt and a letter: the menu bar's titles and the panel controls a mode shows are on screen together.
+    for (int32_t mode = 0; mode <= 8; ++mode)
+        EXPECT_EQ(clashes(f, DeystvieM::CaptionsOnScreen(mode)), std::vector<std::string>())
+            << "mode " << mode;
+    // A letter in an open menu: its items among themselves.
+    for (const auto& menu : DeystvieM::WindowMenus())
+        EXPECT_EQ(clashes(f, menu.Items), std::vector<std::string>()) << menu.Menu.Name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LanguageFileTest,

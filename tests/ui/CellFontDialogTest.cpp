@@ -325,10 +325,14 @@ TEST_F(CellFontDialogTest, ASizeBelowOneOrTooLargeForTheFieldIsRefused) {
             EXPECT_EQ(Opt().CellSize, 20);
         }
         ASSERT_EQ(messages.size(), 5u);
+        // 0 and an empty box are too small; the others too large for the field.
         for (size_t i = 1; i < messages.size(); ++i) {
-            EXPECT_EQ(messages[i].text, Q(Lang().Captions[75]));
+            EXPECT_EQ(messages[i].text, i <= 2 ? Tr(LangIndex::CellSizeTooSmall) : Q(Lang().Captions[75]))
+                << i;
             EXPECT_EQ(messages[i].style, MsgBoxM::Style::Critical);
         }
+        EXPECT_EQ(messages[1].text,
+                  QStringLiteral("Размер клетки слишком мал: он должен быть не меньше 1 пикселя."));
         TypeSize(k, "1");
         QTest::mouseClick(k.kOK, Qt::LeftButton);
         EXPECT_FALSE(k.isVisible());

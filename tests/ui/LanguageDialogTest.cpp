@@ -143,6 +143,27 @@ TEST_F(LanguageDialogTest, AFileThatCannotBeReadKeepsEveryOtherNameBesideItsFile
     EXPECT_EQ(Opt().LanguageFile, "Zulu.txt");
 }
 
+TEST_F(LanguageDialogTest, AfterAFailedFirstLoadTheDialogIsInEnglishNotEmpty) {
+    WriteFile(AppDir() + "Gridmora Int.ini", "6.5\r\nMissing.txt\r\n");
+    Plan({Answer::Ok}); // the loader's message
+    Start();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("File ")));
+    EXPECT_EQ(ui->Options->title(), QStringLiteral("&Options"));
+    OnModal<frmLang>([](frmLang& l) {
+        EXPECT_EQ(l.windowTitle(), QStringLiteral("Choose Language"));
+        EXPECT_EQ(l.Label1->text(), QStringLiteral("Available languages:"));
+        EXPECT_EQ(l.NO->text(), QStringLiteral("Cancel"));
+        EXPECT_EQ(l.OK->text(), QStringLiteral("OK"));
+        DialogShot(&l, "language-dialog-after-failed-load");
+        ClickListEntry(l.DirT, 1, true);
+    });
+    ui->OptionsLanguage->trigger();
+    Activate();
+    EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
+    EXPECT_EQ(ui->Options->title(), QStringLiteral("&Параметры"));
+}
+
 TEST_F(LanguageDialogTest, WithoutALanguageInForceOrWithoutFilesTheCaptionsStayAsDesigned) {
     Start();
     Opt().LanguageFile.clear();

@@ -1,4 +1,5 @@
 // The main window at start, its modes, the save-changes question and the settings file.
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QTest>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include "app/OpURLUi.h"
 #include "app/SaveFileINIMUi.h"
 #include "basics/TextFile.h"
+#include "lang/frmLang.h"
 
 namespace {
 
@@ -279,15 +281,58 @@ TEST_F(SpineTest, AMissingLanguageFileAtTheFirstStartIsReportedWithTheDesignCapt
     EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
 }
 
-TEST_F(SpineTest, ALanguageFileWithOnlyItsNameEmptiesTheCaptions) {
+TEST_F(SpineTest, ALanguageFileWithOnlyItsNameLeavesTheMenusInEnglishAndTheWayOutOpen) {
     WriteFile(AppDir() + "Language/Solo.txt", "Solo\r\n");
     WriteFile(AppDir() + "Gridmora Int.ini", "6.5\r\nSolo.txt\r\n");
     Start();
     EXPECT_EQ(Opt().LanguageFile, "Solo.txt");
     EXPECT_EQ(ui->OptionsLanguage->text(), QStringLiteral("Language: Solo"));
-    EXPECT_TRUE(ui->File->title().isEmpty());
-    EXPECT_TRUE(ui->KrossNew->text().isEmpty());
+    // The texts are empty as the file left them; the menus show the English captions instead.
+    EXPECT_TRUE(Lang().Captions[3].empty());
+    struct Item {
+        QString shown;
+        const char* english;
+    } items[] = {
+        {ui->File->title(), "&File"},         {ui->FileSave->text(), "&Save"},
+        {ui->Kross->title(), "&Crossword"},   {ui->KrossNew->text(), "&New..."},
+        {ui->Options->title(), "&Options"},   {ui->OptionsStyle[1]->text(), "&Arabic Style"},
+        {ui->Help->title(), "&Help"},         {ui->HelpAbout->text(), "&About Gridmora"},
+        {ui->FilePrint->text(), "&Print..."}, {ui->KrossExportIpuz->text(), "Export to ip&uz..."},
+    };
+    for (const auto& i : items)
+        EXPECT_EQ(i.shown, QString::fromLatin1(i.english));
+    EXPECT_TRUE(ui->lblStatistika->text().isEmpty()); // the panel is no menu: as the file says
     EXPECT_TRUE(form->windowTitle().isEmpty() || form->windowTitle() == QApplication::applicationName());
+
+    // Options -> Language, in English too, leads back to a complete language.
+    OnModal<frmLang>([](frmLang& l) {
+        EXPECT_EQ(l.windowTitle(), QStringLiteral("Choose Language"));
+        EXPECT_EQ(l.Label1->text(), QStringLiteral("Available languages:"));
+        EXPECT_EQ(l.NO->text(), QStringLiteral("Cancel"));
+        const auto names = l.DirT->findItems(QStringLiteral("Русский"), Qt::MatchExactly);
+        ASSERT_EQ(names.size(), 1);
+        l.DirT->setCurrentItem(names[0]);
+        QTest::mouseClick(l.OK, Qt::LeftButton);
+    });
+    ui->OptionsLanguage->trigger();
+    Activate();
+    EXPECT_EQ(Opt().LanguageFile, "Russian.txt");
+    EXPECT_EQ(ui->File->title(), QStringLiteral("&Файл"));
+}
+
+TEST_F(SpineTest, TheStylesAreRadioItemsOfOneExclusiveGroup) {
+    Start();
+    QActionGroup* group = ui->OptionsStyle[0]->actionGroup();
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(ui->OptionsStyle[1]->actionGroup(), group);
+    EXPECT_TRUE(group->isExclusive()); // the menu draws the items of an exclusive group as radio items
+    EXPECT_EQ(group->actions().size(), 2);
+    for (int i : {1, 1, 0}) {
+        ui->OptionsStyle[static_cast<size_t>(i)]->trigger();
+        EXPECT_TRUE(ui->OptionsStyle[static_cast<size_t>(i)]->isChecked()) << i;
+        EXPECT_FALSE(ui->OptionsStyle[static_cast<size_t>(1 - i)]->isChecked()) << i;
+        EXPECT_EQ(Opt().StyleIndex, i);
+    }
 }
 
 TEST_F(SpineTest, StyleMenuMovesTheCheckAndOnlyTheCheckWhileAuthoring) {
