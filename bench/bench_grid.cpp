@@ -49,7 +49,7 @@ KrossDocument filledCrossword(int32_t side) {
 } // namespace
 
 int main() {
-    std::printf("median of %d runs\n", kRuns);
+    std::printf("build type: %s; median of %d runs\n", GRIDMORA_BUILD_TYPE, kRuns);
     {
         const KrossDocument doc = openGrid(1000, 1000);
         int32_t words = 0;
@@ -60,6 +60,19 @@ int main() {
             AnalizReshotkiM::ApplyWordTable(copy, AnalizReshotkiM::FindWords(copy));
         });
         std::printf("FindWords + ApplyWordTable 1000x1000 (with a copy of the grid): %.2f ms\n", applyMs);
+    }
+    {
+        // The numbers shown live while drawing: an all-open grid, and one with a block in every third cell
+        // of every other row (many short words, so many numbers).
+        KrossDocument doc = openGrid(1000, 1000);
+        double ms = medianMs([&] { (void)AnalizReshotkiM::CellNumbers(doc); });
+        std::printf("CellNumbers 1000x1000 all open: %.2f ms\n", ms);
+        for (int32_t r = 0; r < 1000; r += 2)
+            for (int32_t c = 2; c < 1000; c += 3)
+                doc.SetCell(c, r, 1);
+        ms = medianMs([&] { (void)AnalizReshotkiM::CellNumbers(doc); });
+        std::printf("CellNumbers 1000x1000 with blocks: %.2f ms (%d words)\n", ms,
+                    AnalizReshotkiM::FindWords(doc).WordCount);
     }
     for (int32_t side : {100, 300}) {
         KrossDocument doc = filledCrossword(side);

@@ -1,5 +1,6 @@
 #include "app/DeystvieM.h"
 
+#include "app/AuthoringTexts.h"
 #include "document/KrossDocument.h"
 #include "export/ExportTexts.h"
 #include "lang/LanguageFile.h"
@@ -19,6 +20,7 @@ ModeLook LookOfMode(int32_t m, bool answersMayLeave) {
     look.CellSettings = m != Mode::None;
     look.PrintAndExport = HoldsCrossword(m);
     look.AnswersPage = look.PrintAndExport && answersMayLeave;
+    look.GridEdit = IsAuthoringMode(m);
     return look;
 }
 
@@ -39,6 +41,11 @@ const std::vector<MenuCaptions>& WindowMenus() {
         {{"FilePaper", E::Paper},
          {{"FilePaperSize0", E::PaperA4}, {"FilePaperSize1", E::PaperLetter}},
          false},
+        {{"Edit", AuthoringTexts::EditMenu},
+         {{"EditUndo", AuthoringTexts::Undo},
+          {"EditRedo", AuthoringTexts::Redo},
+          {"EditGrid", AuthoringTexts::EditGrid}},
+         true},
         {{"Kross", L::KrossMenu},
          {{"KrossNew", L::KrossNew},
           {"KrossOpen", L::KrossOpen},
@@ -53,6 +60,7 @@ const std::vector<MenuCaptions>& WindowMenus() {
         {{"Options", L::OptionsMenu},
          {{"OptionsRazmerKF", L::OptionsRazmerKF},
           {"OptionsLanguage", 0},
+          {"OptionsClueOverview", AuthoringTexts::ClueOverview},
           {"OptionsStyle0", L::StyleClassic},
           {"OptionsStyle1", L::StyleTurned}},
          true},

@@ -18,6 +18,7 @@ struct ModeLook {
     bool CellSettings = false;   // OptionsRazmerKF
     bool PrintAndExport = false; // FilePrint, FilePrintPreview, KrossExportPdf, KrossExportIpuz
     bool AnswersPage = false;    // FileAnswersPage
+    bool GridEdit = false;       // EditGrid: back to drawing from authoring
     bool operator==(const ModeLook&) const = default;
 };
 

@@ -166,7 +166,12 @@ void readFields(std::string_view bytes, Settings& s) {
     if (!number(s.LetterFontColor)) return;
     if (!number(s.CellSize)) return;
     if (!number(s.NumberSize)) return;
-    number(s.StyleIndex);
+    if (!number(s.StyleIndex)) return;
+    // Later settings follow the classic lines. A symmetry other than the three choices keeps the one in
+    // force.
+    int32_t symmetry = s.Symmetry;
+    if (!number(symmetry)) return;
+    if (symmetry >= SymmetryChoice::None && symmetry <= SymmetryChoice::HalfTurn) s.Symmetry = symmetry;
 }
 
 } // namespace
@@ -186,7 +191,7 @@ std::string SettingsFileText(const Settings& s) {
         booleanLine(s.LetterFontBold),        booleanLine(s.LetterFontItalic),
         booleanLine(s.LetterFontUnderline),   NumberText::NumberLine(s.LetterFontColor),
         NumberText::NumberLine(s.CellSize),   NumberText::NumberLine(s.NumberSize),
-        NumberText::NumberLine(s.StyleIndex),
+        NumberText::NumberLine(s.StyleIndex), NumberText::NumberLine(s.Symmetry),
     };
     std::string out;
     for (const auto& line : lines) {

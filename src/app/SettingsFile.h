@@ -1,6 +1,7 @@
 #pragma once
 // The user's preferences and the settings file "Gridmora Int.ini" that keeps them between runs.
-// The file is 11 lines of cp1251 text, CR LF, written when the program closes and read when it starts.
+// The file is cp1251 text, CR LF, written when the program closes and read when it starts: the 11 lines of
+// the classic format, then one line per later setting, so that a reader of the 11 lines still reads it.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,8 +23,17 @@ struct Settings {
     int32_t CellSize = 20;
     int32_t NumberSize = 1;
     int32_t StyleIndex = 0; // 0 classic, 1 Arabic
+    // Line 12: the symmetry of the drawing panel, SymmetryChoice::None, Mirror or HalfTurn.
+    int32_t Symmetry = 0;
     bool operator==(const Settings&) const = default;
 };
+
+// The symmetry a click on the grid being drawn follows.
+namespace SymmetryChoice {
+constexpr int32_t None = 0;     // the clicked cell alone
+constexpr int32_t Mirror = 1;   // its left-right, top-bottom and central images, and the transposed ones
+constexpr int32_t HalfTurn = 2; // the cell a half turn about the grid's centre brings it to
+} // namespace SymmetryChoice
 
 // What the dialogs let the user choose; the reader takes nothing else from a file.
 namespace SettingsRange {
@@ -48,9 +58,11 @@ Settings DefaultSettings();
 // that ends early keeps the remaining settings; a value that cannot be read keeps that setting. A value
 // that its dialog would not allow (a cell size the field cannot be drawn at, a font size, number size,
 // style or colour out of range, a language file name with a folder part, an overlong name) is replaced by
-// its default, so that no settings file can break the program or point outside the Language folder.
+// its default, so that no settings file can break the program or point outside the Language folder. A
+// symmetry other than the three choices keeps the one s holds.
 void ReadSettingsText(std::string_view bytes, Settings& s);
 
-// The 11 lines of the settings file, CR LF. A text that the reader would cut (a comma, a line break,
-// leading blanks, a leading double quote) is written in double quotes so that it reads back as written.
+// The lines of the settings file, CR LF: the 11 classic ones, then the symmetry. A text that the reader would
+// cut (a comma, a line break, leading blanks, a leading double quote) is written in double quotes so that it
+// reads back as written.
 std::string SettingsFileText(const Settings& s);

@@ -4,15 +4,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUndoStack>
 
+#include "app/AuthoringTexts.h"
 #include "app/DeystvieM.h"
 #include "app/ProgramState.h"
+#include "display/ClueOverviewUi.h"
 #include "display/FieldWidget.h"
 #include "display/ProkrutkaMUi.h"
 #include "document/frmFindWord.h"
@@ -28,10 +32,10 @@ namespace {
 struct Place {
     int y, h, w = 137;
 };
-constexpr Place kChSimmetrija{80, 49}, kLblStatistika{80, 24}, kLblSlov{100, 16}, kLblGorizont{120, 16},
-    kLblVopros0{136, 120}, kLblKoordinaty{136, 16}, pClearPole{168, 41}, pReshotkaGotova{224, 57},
-    kLblVertikal{256, 16}, kLblVopros1{272, 120}, kLblVoprosOtvet{392, 40, 142}, kTxtVoprosOtvet{410, 24},
-    kLblOtvet{440, 16}, kTxtOtvet{458, 24};
+constexpr Place kChSimmetrija{80, 49}, kCmbSymmetry{106, 22}, kLblStatistika{80, 24}, kLblSlov{100, 16},
+    kLblGorizont{120, 16}, kLblVopros0{136, 120}, kLblKoordinaty{136, 16}, pClearPole{168, 41},
+    pReshotkaGotova{224, 57}, kLblVertikal{256, 16}, kLblVopros1{272, 120}, kLblVoprosOtvet{392, 40, 142},
+    kTxtVoprosOtvet{410, 24}, kLblOtvet{440, 16}, kTxtOtvet{458, 24};
 // Without the clue box above it, the answer box moves up to where the clue box's label would begin.
 constexpr int kTxtOtvetAlone = 426;
 
@@ -47,8 +51,10 @@ frmForma::frmForma() {
     client_->setObjectName("client");
     setCentralWidget(client_);
     client_->installEventFilter(this);
+    history_ = new QUndoStack(this);
     buildMenus();
     buildPanel();
+    buildClueOverview();
     resize(820, 540);
     // A shortcut does not open its menu first: the Delete answer command refreshes its enabled state
     // before the shortcut map looks at it.
@@ -57,6 +63,11 @@ frmForma::frmForma() {
 
 frmForma::~frmForma() {
     qApp->removeEventFilter(this);
+    // The stack empties itself when it goes and reports that to the window, which is half gone by the
+    // time its children are deleted: it goes first, unheard.
+    disconnect(history_, nullptr, this, nullptr);
+    delete history_;
+    history_ = nullptr;
 }
 
 void frmForma::buildMenus() {
@@ -98,6 +109,17 @@ void frmForma::buildMenus() {
     FileAnswersPage->setEnabled(false);
     FileSep = File->addSeparator();
     FileExit = item(File, "FileExit", "E&xit", {}, true, &frmForma::FileExit_Click);
+
+    Edit = bar->addMenu("&Edit");
+    Edit->setObjectName("Edit");
+    EditUndo = item(Edit, "EditUndo", "&Undo", QKeySequence("Ctrl+Z"), false, &frmForma::EditUndo_Click);
+    EditRedo = item(Edit, "EditRedo", "&Redo", QKeySequence("Ctrl+Y"), false, &frmForma::EditRedo_Click);
+    EditRedo->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    Edit->addSeparator();
+    EditGrid = item(Edit, "EditGrid", "Edit the &Grid", {}, false, &frmForma::EditGrid_Click);
+    connect(history_, &QUndoStack::canUndoChanged, EditUndo, &QAction::setEnabled);
+    connect(history_, &QUndoStack::canRedoChanged, EditRedo, &QAction::setEnabled);
+    connect(history_, &QUndoStack::indexChanged, this, [this] { CluesChanged(); });
 
     Kross = bar->addMenu("&Crossword");
     Kross->setObjectName("Kross");
@@ -199,8 +221,23 @@ void frmForma::buildPanel() {
     ChSimmetrija = new QCheckBox(client_);
     ChSimmetrija->setObjectName("ChSimmetrija");
     place(ChSimmetrija, kChSimmetrija);
-    ChSimmetrija->setStyleSheet("QCheckBox { padding: 0px; }");
+    // The box keeps its place; its text sits in the upper half, above the kind of symmetry.
+    ChSimmetrija->setStyleSheet(QStringLiteral("QCheckBox { padding: 0px; padding-bottom: %1px; }")
+                                    .arg(kChSimmetrija.y + kChSimmetrija.h - kCmbSymmetry.y));
     ChSimmetrija->hide();
+    cmbSymmetry = new QComboBox(client_);
+    cmbSymmetry->setObjectName("cmbSymmetry");
+    place(cmbSymmetry, kCmbSymmetry);
+    cmbSymmetry->addItem(QString()); // mirror
+    cmbSymmetry->addItem(QString()); // half turn
+    cmbSymmetry->hide();
+    // The symmetry chosen last time.
+    const int32_t symmetry = Opt().Symmetry;
+    ChSimmetrija->setChecked(symmetry != SymmetryChoice::None);
+    cmbSymmetry->setCurrentIndex(symmetry == SymmetryChoice::HalfTurn ? 1 : 0);
+    cmbSymmetry->setEnabled(ChSimmetrija->isChecked());
+    connect(ChSimmetrija, &QCheckBox::toggled, this, &frmForma::symmetryChanged);
+    connect(cmbSymmetry, &QComboBox::currentIndexChanged, this, &frmForma::symmetryChanged);
     kClearPole = new QPushButton(client_);
     kClearPole->setObjectName("kClearPole");
     place(kClearPole, pClearPole);
@@ -227,6 +264,25 @@ void frmForma::buildPanel() {
     txtOtvet->KeyPress = [this](char32_t ch) { return txtOtvet_KeyPress(ch); };
 }
 
+void frmForma::buildClueOverview() {
+    clues_ = new ClueOverviewPanel(this);
+    clues_->setObjectName("dockClues");
+    addDockWidget(Qt::RightDockWidgetArea, clues_);
+    clues_->hide();
+    clues_->WordChosen = [this](int32_t n, int32_t d) { return ClueOverview::SelectWord(*this, n, d); };
+    // The Options item shows and hides the panel, and is checked while it is shown.
+    OptionsClueOverview = clues_->toggleViewAction();
+    OptionsClueOverview->setObjectName("OptionsClueOverview");
+    Options->insertAction(OptionsSep, OptionsClueOverview);
+}
+
+void frmForma::symmetryChanged() {
+    cmbSymmetry->setEnabled(ChSimmetrija->isChecked());
+    Opt().Symmetry = !ChSimmetrija->isChecked()         ? SymmetryChoice::None
+                     : cmbSymmetry->currentIndex() == 1 ? SymmetryChoice::HalfTurn
+                                                        : SymmetryChoice::Mirror;
+}
+
 int frmForma::ScaleWidth() const {
     return client_->width();
 }
@@ -248,6 +304,22 @@ bool frmForma::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::ShortcutOverride) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_F8 && k->modifiers() == Qt::NoModifier) Kross_Click();
+        // A panel text box keeps Undo and Redo for its own typing; with nothing of its own to undo or
+        // redo, the keys undo and redo the crossword. The key is then taken here, so the box does not
+        // act on it as well.
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && (box == txtOtvet || box == txtVoprosOtvet)) {
+            const bool undo = k->matches(QKeySequence::Undo);
+            const bool redo = !undo && k->matches(QKeySequence::Redo);
+            if ((undo && !box->isUndoAvailable()) || (redo && !box->isRedoAvailable())) {
+                k->accept();
+                if (undo)
+                    EditUndo_Click();
+                else
+                    EditRedo_Click();
+                return true;
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -309,10 +381,15 @@ void frmForma::ApplyLook(const DeystvieM::ModeLook& look) {
     KrossFoundWord->setEnabled(look.AuthorTools);
     KrossCopyWord->setEnabled(look.AuthorTools);
     KrossDelOtwet->setEnabled(false);
+    EditGrid->setEnabled(look.GridEdit);
+    cmbSymmetry->setVisible(look.DrawingTools);
     OptionsRazmerKF->setEnabled(look.CellSettings);
     for (QAction* a : {FilePrint, FilePrintPreview, KrossExportPdf, KrossExportIpuz})
         a->setEnabled(look.PrintAndExport);
     FileAnswersPage->setEnabled(look.AnswersPage);
+    // Only authoring and drawing are undone: another mode starts afresh.
+    if (!look.DrawingTools && !look.GridEdit) ForgetEdits();
+    CluesChanged();
 }
 
 void frmForma::ShowClue(int32_t direction, const QString& text) {
@@ -339,8 +416,39 @@ bool frmForma::Symmetric() const {
     return ChSimmetrija->isChecked();
 }
 
+FieldGeometry::Symmetry frmForma::SymmetryInForce() const {
+    if (!ChSimmetrija->isChecked()) return FieldGeometry::Symmetry::None;
+    return cmbSymmetry->currentIndex() == 1 ? FieldGeometry::Symmetry::HalfTurn
+                                            : FieldGeometry::Symmetry::Mirror;
+}
+
 void frmForma::SelectionShown() {
     if (findWord_) findWord_->FollowSelection();
+    const auto& d = Doc();
+    clues_->FollowSelection(d.CurNumber, d.CurDirection);
+}
+
+void frmForma::CluesChanged() {
+    clues_->Refresh();
+}
+
+// ---- undo and redo ----
+
+QUndoStack& frmForma::History() {
+    return *history_;
+}
+
+void frmForma::ForgetEdits() {
+    history_->clear();
+}
+
+void frmForma::EditsSaved() {
+    history_->setClean();
+}
+
+void frmForma::afterHistoryStep() {
+    Doc().Modified = !history_->isClean();
+    CluesChanged();
 }
 
 // ---- captions ----
@@ -379,6 +487,15 @@ void frmForma::ApplyCaptions(const InterfaceTexts& t) {
     lblVertikal->setText(cap(LangIndex::DownHeading));
     lblKoordinaty->setText(cap(LangIndex::Coordinates));
     kClearPole->setText(cap(LangIndex::ClearFieldButton));
+    // The authoring aids.
+    Edit->setTitle(Tr(AuthoringTexts::EditMenu));
+    EditUndo->setText(Tr(AuthoringTexts::Undo));
+    EditRedo->setText(Tr(AuthoringTexts::Redo));
+    EditGrid->setText(Tr(AuthoringTexts::EditGrid));
+    cmbSymmetry->setItemText(0, Tr(AuthoringTexts::SymmetryMirror));
+    cmbSymmetry->setItemText(1, Tr(AuthoringTexts::SymmetryHalfTurn));
+    clues_->ApplyCaptions();
+    OptionsClueOverview->setText(Tr(AuthoringTexts::ClueOverview));
     // The commands of later features, from their own texts.
     namespace Index = ExportCommands::TextIndex;
     FilePrint->setText(Tr(Index::Print));

@@ -13,10 +13,13 @@
 #include "display/Surface.h"
 #include "grid/FieldGeometry.h"
 
+class ClueOverviewPanel;
 class FieldContainer;
 class FieldWidget;
 class QAction;
 class QCheckBox;
+class QComboBox;
+class QUndoStack;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -60,8 +63,21 @@ class frmForma : public QMainWindow {
     TextBox& ClueBox();
     // True when the symmetry box is checked: a click marks the mirror images too.
     bool Symmetric() const;
-    // The selected word was shown anew: an open word-search window follows it.
+    // The symmetry a click follows: none with the box unchecked, else the kind chosen below it.
+    FieldGeometry::Symmetry SymmetryInForce() const;
+    // The selected word was shown anew: an open word-search window and the clue overview follow it.
     void SelectionShown();
+    // Words, clues or answers changed (or the mode did): the clue overview shows them anew.
+    void CluesChanged();
+
+    // ---- undo and redo ----
+    // The authoring changes made since the crossword was opened or made, for Edit -> Undo and Redo.
+    // Modules record a change after making it (app/EditHistoryUi); solving is never recorded.
+    QUndoStack& History();
+    // Forgets every recorded change: another crossword, or solving, begins.
+    void ForgetEdits();
+    // The crossword was saved: undoing back to this state clears Modified.
+    void EditsSaved();
 
     // ---- captions ----
     // Sets every caption the language file supplies (menus, commands, panel) and the language item.
@@ -88,6 +104,9 @@ class frmForma : public QMainWindow {
     void FilePrintPreview_Click();
     void FileExit_Click();
     void Form_Unload(bool& cancel);
+    void EditUndo_Click();
+    void EditRedo_Click();
+    void EditGrid_Click();
     void Kross_Click();
     void KrossNew_Click();
     void KrossOpen_Click();
@@ -139,6 +158,11 @@ class frmForma : public QMainWindow {
   private:
     void buildMenus();
     void buildPanel();
+    void buildClueOverview();
+    // After an undo or redo: Modified tells whether the crossword differs from its last save.
+    void afterHistoryStep();
+    // The symmetry box and the kind below it into the settings.
+    void symmetryChanged();
     // The parts of the window the scroll bars module works on.
     struct ScrollParts scrollParts();
     QWidget* client_ = nullptr;
@@ -155,6 +179,10 @@ class frmForma : public QMainWindow {
     QAction* FileAnswersPage = nullptr;      // checked: prints and PDFs get a page with the answers
     QAction* FileSep = nullptr;
     QAction* FileExit = nullptr;
+    QMenu* Edit = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditRedo = nullptr;
+    QAction* EditGrid = nullptr;
     QMenu* Kross = nullptr;
     QAction* KrossNew = nullptr;
     QAction* KrossOpen = nullptr;
@@ -170,6 +198,7 @@ class frmForma : public QMainWindow {
     QAction* OptionsLanguage = nullptr;
     QAction* OptionsSep = nullptr;
     std::array<QAction*, 2> OptionsStyle{};
+    QAction* OptionsClueOverview = nullptr; // shows or hides the clue overview
     QMenu* Help = nullptr;
     QAction* HelpCallHelp = nullptr;
     QAction* HelpAbout = nullptr;
@@ -184,6 +213,7 @@ class frmForma : public QMainWindow {
 
     // Side panel.
     QCheckBox* ChSimmetrija = nullptr;
+    QComboBox* cmbSymmetry = nullptr; // the kind of symmetry: mirror, half turn
     QLabel* lblKoordinaty = nullptr;
     QPushButton* kClearPole = nullptr;
     QPushButton* kReshotkaGotova = nullptr;
@@ -199,6 +229,9 @@ class frmForma : public QMainWindow {
 
     // The word-search window while it is open.
     QPointer<frmFindWord> findWord_;
+    // The clue overview, docked beside the field or floating.
+    ClueOverviewPanel* clues_ = nullptr;
+    QUndoStack* history_ = nullptr;
 
     // 1 between a mouse press on the field and its release.
     int FieldPressed = 0;

@@ -5,8 +5,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include "app/DeystvieMUi.h"
+#include "app/EditHistoryUi.h"
 #include "app/OpURLUi.h"
 #include "app/ProgramState.h"
 #include "app/SaveFileINIMUi.h"
@@ -30,6 +32,7 @@
 #include "grid/AddSlovoMUi.h"
 #include "grid/AnalizReshotkiMUi.h"
 #include "grid/FieldGeometry.h"
+#include "grid/GridEditUi.h"
 #include "grid/LoadReshotkiMUi.h"
 #include "grid/NewPoleMUi.h"
 #include "grid/PoleMouseUpMUi.h"
@@ -60,6 +63,7 @@ void frmForma::FileOpenOtvet_Click() {
 }
 
 void frmForma::FileOpenOtvetWith(const std::optional<std::string>& chosen) {
+    if (GridEdit::DrawingToLose() && !GridEdit::ConfirmDiscardDrawing()) return;
     if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
     OpenOtvetyM::OpenOtvety(*this, chosen);
 }
@@ -103,11 +107,32 @@ void frmForma::FileExit_Click() {
 }
 
 void frmForma::Form_Unload(bool& cancel) {
+    // Closing while the grid of a crossword is edited would lose its unsaved work without a word.
+    if (GridEdit::UnsavedWorkInDrawing() && !GridEdit::ConfirmDiscardDrawing()) {
+        cancel = true;
+        return;
+    }
     if (SaveFileINIM::ConfirmSaveChanges(*this) == 1) {
         cancel = true;
         return;
     }
     SaveFileINIM::SaveSettings(*this);
+}
+
+void frmForma::EditUndo_Click() {
+    if (!history_->canUndo()) return;
+    history_->undo();
+    afterHistoryStep();
+}
+
+void frmForma::EditRedo_Click() {
+    if (!history_->canRedo()) return;
+    history_->redo();
+    afterHistoryStep();
+}
+
+void frmForma::EditGrid_Click() {
+    GridEdit::EditGrid(*this);
 }
 
 void frmForma::Kross_Click() {
@@ -119,6 +144,8 @@ void frmForma::Kross_Click() {
 }
 
 void frmForma::KrossNew_Click() {
+    // A grid being drawn cannot be saved: New asks before throwing it away.
+    if (GridEdit::DrawingToLose() && !GridEdit::ConfirmDiscardDrawing()) return;
     if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
     frmRazmer dialog(*this);
     dialog.exec();
@@ -129,6 +156,8 @@ void frmForma::KrossOpen_Click() {
 }
 
 void frmForma::KrossOpenWith(const std::optional<std::string>& chosen) {
+    // Like New, opening another crossword would throw away a grid being drawn.
+    if (GridEdit::DrawingToLose() && !GridEdit::ConfirmDiscardDrawing()) return;
     if (SaveFileINIM::ConfirmSaveChanges(*this) != 0) return;
     OpenKrossM::OpenKross(*this, chosen);
     auto& d = Doc();
@@ -149,8 +178,10 @@ void frmForma::KrossChange_Click() {
 }
 
 void frmForma::KrossAbout_Click() {
+    const EditHistory::Identity before = EditHistory::CaptureIdentity(Doc());
     frmAbout dialog(this, Plain(KrossAbout->text()));
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && IsAuthoringMode(Doc().AppMode))
+        EditHistory::RecordProperties(*this, before);
 }
 
 void frmForma::KrossFoundWord_Click() {
@@ -171,14 +202,17 @@ void frmForma::KrossDelOtwet_Click() {
         MsgBoxM::Answer::Yes)
         return;
     const int32_t n = d.CurNumber, dir = d.CurDirection;
+    const EditHistory::WordState before = EditHistory::CaptureWord(d, n, dir);
     if (!ProverkaOtvetaM::DeleteAnswer(d, n, dir)) return;
     ShowSlovoM::DrawWord(*this, n, dir, SelectionColor);
     if (d.AppMode == Mode::Authoring) {
         lblVopros[static_cast<size_t>(dir)]->setText(QString());
         txtOtvet->setText(QString());
         txtVoprosOtvet->setText(QString());
+        EditHistory::RecordAnswerDeleted(*this, before);
     } else {
         lblSlov->setText(DeystvieM::WordsCaption(int64_t{d.WordCount} - d.SolvedCount));
+        CluesChanged();
     }
 }
 
@@ -272,8 +306,11 @@ void frmForma::kClearPole_Click() {
     if (MsgBoxM::Show(Plain(kClearPole->text()) + QStringLiteral("?"), MsgBoxM::Style::Confirm) !=
         MsgBoxM::Answer::Yes)
         return;
-    Doc().GridLayers.Fill(0);
+    auto& d = Doc();
+    const std::vector<EditHistory::CellChange> opened = EditHistory::BlockedCellsOpened(d);
+    d.GridLayers.Fill(0);
     NewPoleM::NewField(*this);
+    if (!opened.empty()) EditHistory::RecordClearField(*this, opened);
 }
 
 void frmForma::kReshotkaGotova_Click() {

@@ -16,6 +16,7 @@
 #include "display/ShowSlovoMUi.h"
 #include "document/GridLimits.h"
 #include "grid/FieldGeometry.h"
+#include "grid/NewPoleMUi.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/FitToTitle.h"
 #include "widgets/MsgBoxMUi.h"
@@ -162,9 +163,11 @@ void frmRazKletok::kOK_Click() {
     if (d.AppMode == Mode::NewGrid) {
         // The grid being drawn keeps the colour of every cell, laid out at the new size.
         const int32_t w = d.GridWidth, h = d.GridHeight, cs = o.CellSize;
-        field.SetMetrics({cs, field.Metrics().NumberSize, field.Metrics().LetterOffsetY});
+        field.SetMetrics({cs, o.NumberSize, field.Metrics().LetterOffsetY});
         field.SetLayout(static_cast<int>(FieldGeometry::DrawingFieldSide(w, cs)),
                         static_cast<int>(FieldGeometry::DrawingFieldSide(h, cs)), w, h);
+        // The numbers the grid would get, at the new sizes.
+        NewPoleM::ShowNumbers(owner_);
         owner_.UpdateScrollBars();
     } else {
         const int32_t n = d.CurNumber, dir = d.CurDirection;

@@ -136,6 +136,10 @@ struct KrossDocument {
     std::string OtvKrossFile;
     std::string OtvKrossName; // cp1251
     bool Modified = false;
+    // While a grid is drawn: true when it is the grid of an authored crossword brought back to drawing,
+    // whose words (SlotTable, ClueTexts, NumberCount, WordCount) wait to be carried over by the next grid
+    // ready; false for the grid of a new crossword, whose tables are left over from another one.
+    bool EditingGrid = false;
     std::array<int32_t, 256> CodeTable{};
     std::array<int32_t, 256> DecodeTable{};
 

@@ -36,6 +36,7 @@ void WriteKross(frmForma& f, const std::string& path) {
     FileMessages::RememberFile(path, bytes);
     d.KrossFile = path;
     d.Modified = false;
+    f.EditsSaved();
 }
 
 } // namespace SaveKrossM

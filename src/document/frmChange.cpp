@@ -73,5 +73,6 @@ void frmChange::kOK_Click() {
     owner_.SetPrompt(Q(Lang().LangAuthorPrompt));
     owner_.setWindowTitle(DeystvieM::AuthoringCaption(owner_));
     d.Modified = false;
+    owner_.ForgetEdits();
     accept();
 }

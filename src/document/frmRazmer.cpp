@@ -113,6 +113,8 @@ void frmRazmer::kOK_Click() {
     d.EditPassword.clear();
     d.KrossName = Cp(txtNameKross->text());
     d.Modified = false;
+    d.EditingGrid = false;
+    owner_.ForgetEdits();
     KodKodirovkiM::BuildCodeTables(d);
     owner_.Form_Resize();
     accept();

@@ -158,6 +158,7 @@ void OpenIpuz(frmForma& f, const std::string& path) {
         return;
     }
     Doc() = std::move(imported);
+    f.ForgetEdits();
     f.Form_Resize();
     AnalizReshotkiM::ShowAnalysedGrid(f);
 }

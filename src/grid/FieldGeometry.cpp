@@ -52,6 +52,16 @@ std::vector<std::pair<int32_t, int32_t>> SymmetryCells(int32_t c, int32_t r, int
     return cells;
 }
 
+std::vector<std::pair<int32_t, int32_t>> SymmetryCells(int32_t c, int32_t r, int32_t w, int32_t h,
+                                                       Symmetry symmetry) {
+    if (symmetry != Symmetry::HalfTurn) return SymmetryCells(c, r, w, h, symmetry == Symmetry::Mirror);
+    std::vector<std::pair<int32_t, int32_t>> cells;
+    if (c < 0 || r < 0 || c >= w || r >= h) return cells;
+    cells.emplace_back(c, r);
+    cells.emplace_back(w - 1 - c, h - 1 - r);
+    return cells;
+}
+
 int32_t PointerColumn(double x, int32_t cellSize, int32_t w) {
     return pointerIndex(x, cellSize, w);
 }

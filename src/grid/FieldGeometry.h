@@ -29,6 +29,16 @@ std::optional<std::pair<int32_t, int32_t>> PointToCell(double x, double y, int32
 std::vector<std::pair<int32_t, int32_t>> SymmetryCells(int32_t c, int32_t r, int32_t w, int32_t h,
                                                        bool symmetric);
 
+// The symmetries a click can follow while a grid is drawn.
+enum class Symmetry {
+    None,     // the clicked cell alone
+    Mirror,   // the images above (symmetric = true)
+    HalfTurn, // (c, r), then (w - 1 - c, h - 1 - r): the cell a half turn about the grid's centre brings
+              // it to; the centre cell of an odd grid is its own image
+};
+std::vector<std::pair<int32_t, int32_t>> SymmetryCells(int32_t c, int32_t r, int32_t w, int32_t h,
+                                                       Symmetry symmetry);
+
 // Column (row) under the pointer as shown while drawing, counted from 1; 0 outside the grid.
 int32_t PointerColumn(double x, int32_t cellSize, int32_t w);
 int32_t PointerRow(double y, int32_t cellSize, int32_t h);

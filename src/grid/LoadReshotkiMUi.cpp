@@ -22,6 +22,7 @@ void LoadGrid(frmForma& f) {
     BuildLayers(d);
     QCoreApplication::processEvents();
     ShowReshotkaM::RedrawGrid(f);
+    f.CluesChanged();
 }
 
 } // namespace LoadReshotkiM

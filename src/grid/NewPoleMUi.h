@@ -1,13 +1,23 @@
 #pragma once
-// The empty field of a new grid, and its cells while the grid is drawn.
+// The field of a grid being drawn: open cells white, blocked cells green, and in the open cells the
+// numbers the grid would get if it were numbered now.
 #include <cstdint>
+#include <vector>
+
+#include "document/EditHistory.h"
 
 class frmForma;
 
 namespace NewPoleM {
-// Draws the empty field for the grid's size at the cell size in force: every cell open (white) inside
-// its black grid lines; shows the field and scrolls it to its top-left corner.
+// Draws the field for the current size and cell size with every cell open, and scrolls to its corner; the
+// numbers are those of the cells as the document holds them.
 void NewField(frmForma& f);
-// Cell (c, r) of the grid being drawn shows colour inside its grid lines (white open, green blocked).
-void DrawCell(frmForma& f, int32_t c, int32_t r, int32_t colour);
+// Draws the field with each cell as the document holds it (a grid brought back to drawing, or undone).
+void ShowDrawnGrid(frmForma& f);
+// After cells changed: paints the changed cells in their new colours, then every cell whose number
+// differs from numbersBefore (AnalizReshotkiM::CellNumbers of the grid before the change).
+void PaintChanges(frmForma& f, const std::vector<int32_t>& numbersBefore,
+                  const std::vector<EditHistory::CellChange>& cells);
+// Prints the numbers of the grid into its open cells (after the field was painted anew at another size).
+void ShowNumbers(frmForma& f);
 } // namespace NewPoleM

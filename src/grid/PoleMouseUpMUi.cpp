@@ -1,9 +1,11 @@
 #include "grid/PoleMouseUpMUi.h"
 
+#include "app/EditHistoryUi.h"
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "display/ShowSlovoMUi.h"
 #include "display/ShowVoprosMUi.h"
+#include "grid/AnalizReshotkiM.h"
 #include "grid/FieldGeometry.h"
 #include "grid/NewPoleMUi.h"
 #include "grid/ShowVoprosOtvetMUi.h"
@@ -11,15 +13,16 @@
 namespace PoleMouseUpM {
 namespace {
 
+// The cell and its symmetric partners all take the code the clicked cell did not have; the numbers the
+// grid would get follow. One undo step.
 void toggleCell(frmForma& f, int32_t c, int32_t r) {
     auto& d = Doc();
     const int32_t v = d.Cell(c, r) != 0 ? 0 : 1;
-    const int32_t color = v == 0 ? Colors::White : Colors::Green;
-    const bool symmetric = f.Symmetric();
-    for (auto [cc, rr] : FieldGeometry::SymmetryCells(c, r, d.GridWidth, d.GridHeight, symmetric)) {
-        NewPoleM::DrawCell(f, cc, rr, color);
-        d.SetCell(cc, rr, v);
-    }
+    const auto cells = FieldGeometry::SymmetryCells(c, r, d.GridWidth, d.GridHeight, f.SymmetryInForce());
+    const std::vector<int32_t> numbers = AnalizReshotkiM::CellNumbers(d);
+    std::vector<EditHistory::CellChange> changes = EditHistory::SetCells(d, cells, v);
+    NewPoleM::PaintChanges(f, numbers, changes);
+    EditHistory::RecordCells(f, std::move(changes));
 }
 
 // Selects the word of the other direction through the cell when there is one, else the cell's word.

@@ -46,6 +46,48 @@ std::string_view BuiltInText(int32_t index) {
                "Font.";
 
         // 115..149: authoring aids (undo and redo, editing the grid, symmetry, the clue overview)
+    case 115:
+        return "&Edit";
+    case 116:
+        return "&Undo";
+    case 117:
+        return "&Redo";
+    case 118:
+        return "Edit the &Grid";
+    case 119:
+        return "Clue &Overview";
+    case 120:
+        return "Clues";
+    case 121:
+        return "mirror";
+    case 122:
+        return "half turn (180\xB0)";
+    case 123:
+        return "No.";
+    case 124:
+        return "Letters";
+    case 125:
+        return "Clue";
+    case 126:
+        return "Answer";
+    case 127:
+        return "Across";
+    case 128:
+        return "Down";
+    case 129:
+        return "no answer";
+    case 130:
+        return "Discard the grid you are drawing?";
+    case 131:
+        return "These words are no longer in the grid; their clues and answers will be dropped:";
+    case 132:
+        return "Go on?";
+    case 133:
+        return "across";
+    case 134:
+        return "down";
+    case 135:
+        return "More words:";
 
     // 150..179: printing, PDF and ipuz
     case 150:

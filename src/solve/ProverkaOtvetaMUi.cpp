@@ -20,6 +20,7 @@ void CheckAnswer(frmForma& f, const QString& text) {
         return;
     }
     const int32_t n = solved->Number, dir = solved->Direction;
+    f.CluesChanged();
     ShowSlovoM::DrawWord(f, n, dir, CellColor);
     f.AnswerBox().clear();
     f.ShowClue(dir, QString());

@@ -25,6 +25,7 @@ void EnterAnswer(frmForma& f, const QString& text) {
         return;
     }
     EnterWord(d, n, dir, typed);
+    f.CluesChanged();
     f.AnswerBox().clear();
     ShowSlovoM::DrawWord(f, n, dir, CellColor);
     const int64_t left = int64_t{d.WordCount} - d.SolvedCount;

@@ -56,6 +56,31 @@ TEST(FieldGeometryTest, SymmetryCellsMirrorAndTransposedImagesInOrder) {
     }
 }
 
+TEST(FieldGeometryTest, SymmetryCellsByKind) {
+    using FieldGeometry::Symmetry;
+    struct Case {
+        int32_t c, r, w, h;
+        Symmetry kind;
+        Cells cells;
+    } cases[] = {
+        // A half turn about the centre: the cell and its opposite, on square and oblong grids.
+        {2, 5, 15, 15, Symmetry::HalfTurn, {{2, 5}, {12, 9}}},
+        {7, 7, 15, 15, Symmetry::HalfTurn, {{7, 7}, {7, 7}}}, // the centre is its own image
+        {0, 1, 10, 5, Symmetry::HalfTurn, {{0, 1}, {9, 3}}},
+        {9, 0, 10, 5, Symmetry::HalfTurn, {{9, 0}, {0, 4}}},
+        {1, 8, 3, 10, Symmetry::HalfTurn, {{1, 8}, {1, 1}}},
+        {0, 0, 1, 1, Symmetry::HalfTurn, {{0, 0}, {0, 0}}},
+        {10, 0, 10, 5, Symmetry::HalfTurn, {}},
+        {2, 5, 15, 15, Symmetry::None, {{2, 5}}},
+        // The mirror kind is the classic symmetry.
+        {0, 1, 10, 5, Symmetry::Mirror, {{0, 1}, {0, 3}, {9, 3}, {9, 1}, {3, 0}, {1, 0}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.c << "," << c.r << " in " << c.w << "x" << c.h);
+        EXPECT_EQ(FieldGeometry::SymmetryCells(c.c, c.r, c.w, c.h, c.kind), c.cells);
+    }
+}
+
 TEST(FieldGeometryTest, SymmetryCellsNoClickReachesOutsideTheGrid) {
     for (auto [w, h] : {Cell{10, 5}, Cell{5, 10}, Cell{7, 7}, Cell{1, 9}, Cell{3, 2}}) {
         for (int32_t c = 0; c < w; ++c) {

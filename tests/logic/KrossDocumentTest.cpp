@@ -20,17 +20,19 @@ TEST(KrossDocumentTest, ModeOfACrosswordWithAndWithoutAnswers) {
 TEST(KrossDocumentTest, LookOfEachMode) {
     using DeystvieM::ModeLook;
     // Drawing, word count, clues, answer box, clue box, save, unlock, author tools, cell settings,
-    // print and export, answers page.
+    // print and export, answers page, editing the grid.
     const ModeLook looks[] = {
-        {false, false, false, false, false, false, false, false, false, false, false}, // 0 no crossword
-        {false, false, false, false, false, false, false, false, true, false, false},  // 1 never entered
-        {true, false, false, false, false, false, false, false, true, false, false},   // 2 drawing
-        {false, true, true, true, true, true, false, true, true, true, false},         // 3 authoring
-        {false, true, false, true, false, true, false, false, true, true, false},      // 4 solving bare
-        {false, true, true, true, false, true, true, false, true, true, false},        // 5 solving
-        {false, true, false, false, false, true, true, false, true, true, false},      // 6 answer missing
-        {false, true, false, false, false, true, false, false, true, false, false},    // 7 open failed
-        {false, true, false, false, false, true, false, false, true, true, false},     // 8 bare authoring
+        {false, false, false, false, false, false, false, false, false, false, false,
+         false}, // 0 no crossword
+        {false, false, false, false, false, false, false, false, true, false, false,
+         false},                                                                            // 1 never entered
+        {true, false, false, false, false, false, false, false, true, false, false, false}, // 2 drawing
+        {false, true, true, true, true, true, false, true, true, true, false, true},        // 3 authoring
+        {false, true, false, true, false, true, false, false, true, true, false, false},    // 4 solving bare
+        {false, true, true, true, false, true, true, false, true, true, false, false},      // 5 solving
+        {false, true, false, false, false, true, true, false, true, true, false, false},   // 6 answer missing
+        {false, true, false, false, false, true, false, false, true, false, false, false}, // 7 open failed
+        {false, true, false, false, false, true, false, false, true, true, false, true},   // 8 bare authoring
     };
     for (int32_t m = 0; m <= 8; ++m)
         EXPECT_EQ(DeystvieM::LookOfMode(m), looks[m]) << "mode " << m;

@@ -44,8 +44,36 @@ TEST(SettingsFileTest, DefaultsAndTheDefaultFile) {
 
     Settings withLanguage = d;
     withLanguage.LanguageFile = "Russian.txt";
-    EXPECT_EQ(SettingsFileText(withLanguage), kDefaultFile);
+    // The 11 classic lines, then the symmetry of the drawing panel (none).
+    EXPECT_EQ(SettingsFileText(withLanguage), kDefaultFile + " 0 \r\n");
     EXPECT_EQ(read(kDefaultFile), withLanguage);
+}
+
+TEST(SettingsFileTest, TheSymmetryFollowsTheClassicLines) {
+    // A file written with a symmetry still begins with the 11 lines a classic reader expects.
+    Settings s = DefaultSettings();
+    s.LanguageFile = "Russian.txt";
+    s.Symmetry = SymmetryChoice::HalfTurn;
+    const std::string text = SettingsFileText(s);
+    EXPECT_EQ(text, kDefaultFile + " 2 \r\n");
+    EXPECT_EQ(read(text).Symmetry, SymmetryChoice::HalfTurn);
+
+    struct Case {
+        std::string line12; // empty: the file ends after line 11
+        int32_t symmetry;   // read over a symmetry of Mirror
+    } cases[] = {
+        {" 0 ", SymmetryChoice::None},     {" 1 ", SymmetryChoice::Mirror},
+        {" 2 ", SymmetryChoice::HalfTurn}, {"", SymmetryChoice::Mirror},
+        {" 3 ", SymmetryChoice::Mirror},   {"-1", SymmetryChoice::Mirror},
+        {"x", SymmetryChoice::Mirror},     {"2147483648", SymmetryChoice::Mirror},
+    };
+    for (const auto& c : cases) {
+        Settings back = DefaultSettings();
+        back.Symmetry = SymmetryChoice::Mirror;
+        ReadSettingsText(c.line12.empty() ? kDefaultFile : kDefaultFile + c.line12 + "\r\n", back);
+        EXPECT_EQ(back.Symmetry, c.symmetry) << c.line12;
+        EXPECT_EQ(back.CellSize, 20) << c.line12;
+    }
 }
 
 TEST(SettingsFileTest, AnotherVersionChangesNothing) {
@@ -100,6 +128,7 @@ TEST(SettingsFileTest, EverySettingRoundTrips) {
     s.CellSize = 16369; // the largest cell a one-cell field can be drawn at
     s.NumberSize = 3;
     s.StyleIndex = 1;
+    s.Symmetry = SymmetryChoice::Mirror;
 
     Settings back = DefaultSettings();
     back.AppDir = s.AppDir;

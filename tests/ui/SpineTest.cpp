@@ -181,11 +181,13 @@ TEST_F(SpineTest, ClosingWritesTheSettingsAndTheNextStartReadsThemBack) {
     form = nullptr;
     const std::string ini = ReadFile(AppDir() + "Gridmora Int.ini");
     const auto lines = TextFile::SplitLines(ini);
-    ASSERT_EQ(lines.size(), 11u) << ini;
+    // The 11 classic lines, then the symmetry of the drawing panel.
+    ASSERT_EQ(lines.size(), 12u) << ini;
     EXPECT_EQ(lines[0], "6.5");
     EXPECT_EQ(lines[1], "Russian.txt");
     EXPECT_EQ(lines[8], " 31 ");
     EXPECT_EQ(lines[10], " 1 ");
+    EXPECT_EQ(lines[11], " 0 ");
     EXPECT_EQ(ini.substr(ini.size() - 2), "\r\n");
 
     Start();
