@@ -126,7 +126,12 @@ int exportHtml(const Request& r, const KrossDocument& doc) {
     in.LangAuthorWord = t.LangAuthorWord;
     in.AcrossHeading = t.Captions[static_cast<size_t>(LangIndex::AcrossHeading)];
     in.DownHeading = t.Captions[static_cast<size_t>(LangIndex::DownHeading)];
-    return CopyKrossM::WriteFiles(picture, CopyKrossM::DerivePaths(r.Out), in, writeFailed) ? Done : Failed;
+    auto tooLarge = [](const std::string& path) {
+        say(CopyKrossM::TooLargeText(FileMessages::LanguageFileCaption(), path));
+    };
+    return CopyKrossM::WriteFiles(picture, CopyKrossM::DerivePaths(r.Out), in, writeFailed, tooLarge)
+               ? Done
+               : Failed;
 }
 
 int run(const Request& r) {

@@ -183,6 +183,7 @@ void frmForma::buildPanel() {
     picPole->MouseUp = [this](Qt::MouseButton b, double x, double y) { picPole_MouseUp(b, x, y); };
     picPole->MouseMove = [this](double x, double y) { picPole_MouseMove(x, y); };
     picPole->GotFocus = [this] { picPole_GotFocus(); };
+    picPole->Wheel = [this](QPoint angle, Qt::KeyboardModifiers m) { picPole_Wheel(angle, m); };
     HScroll1 = new QScrollBar(Qt::Horizontal, picControl);
     HScroll1->setObjectName("HScroll1");
     VScroll1 = new QScrollBar(Qt::Vertical, picControl);
@@ -330,10 +331,6 @@ bool frmForma::eventFilter(QObject* watched, QEvent* e) {
 
 // ---- the field ----
 
-Surface& frmForma::FieldSurface() {
-    return picPole->S;
-}
-
 FieldWidget& frmForma::Field() {
     return *picPole;
 }
@@ -344,6 +341,10 @@ ScrollParts frmForma::scrollParts() {
 
 void frmForma::UpdateScrollBars() {
     ProkrutkaM::UpdateScrollBars(scrollParts());
+}
+
+void frmForma::picPole_Wheel(QPoint angle, Qt::KeyboardModifiers modifiers) {
+    ProkrutkaM::ScrollByWheel(scrollParts(), angle, modifiers, Opt().CellSize);
 }
 
 void frmForma::ScrollHome() {

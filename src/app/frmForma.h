@@ -39,8 +39,7 @@ class frmForma : public QMainWindow {
     ~frmForma() override;
 
     // ---- the field ----
-    // The field picture (picPole) and the field widget that paints it.
-    Surface& FieldSurface();
+    // The field (picPole): the drawing steps tell it which cells they drew; it paints what is visible.
     FieldWidget& Field();
     // The export picture (picCopyKross): drawn on, saved, never shown.
     Surface& ExportPicture() { return picCopyKross_; }
@@ -136,6 +135,7 @@ class frmForma : public QMainWindow {
     void picPole_MouseDown(Qt::MouseButton button, double x, double y);
     void picPole_MouseUp(Qt::MouseButton button, double x, double y);
     void picPole_MouseMove(double x, double y);
+    void picPole_Wheel(QPoint angle, Qt::KeyboardModifiers modifiers);
     void kClearPole_Click();
     void kReshotkaGotova_Click();
     void txtVoprosOtvet_Change();

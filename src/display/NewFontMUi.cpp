@@ -1,9 +1,11 @@
 #include "display/NewFontMUi.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
+#include "display/FieldWidget.h"
 #include "widgets/UiText.h"
 
 namespace NewFontM {
@@ -28,8 +30,16 @@ QFont LetterFont(const Settings& s) {
 }
 
 void ApplyLetterFont(frmForma& f) {
-    ApplyLetterFontTo(f.FieldSurface());
+    const auto& o = Opt();
     ApplyLetterFontTo(f.ExportPicture());
+    FieldWidget& field = f.Field();
+    field.SetLetterFont(LetterFont(o), o.LetterFontColor);
+    LetterOffsetY = static_cast<int32_t>(std::nearbyint(o.CellSize - field.TextHeight(QStringLiteral("0"))));
+}
+
+CellPainter::CellMetrics FieldMetrics() {
+    const auto& o = Opt();
+    return {o.CellSize, std::clamp(o.NumberSize, 1, 3), LetterOffsetY};
 }
 
 void ApplyLetterFontTo(Surface& surface) {

@@ -1,7 +1,9 @@
 #include "display/ProkrutkaMUi.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "display/FieldWidget.h"
 
@@ -11,7 +13,7 @@ constexpr int ScrollBarWidth = 17;
 
 void UpdateScrollBars(const ScrollParts& p) {
     const int iw = p.View.width(), ih = p.View.height();
-    const int pw = p.Field.S.Width(), ph = p.Field.S.Height();
+    const int pw = p.Field.width(), ph = p.Field.height();
     int dx = pw - iw;
     int dy = ph - ih;
     // A vertical bar takes width from the view, a horizontal one height; dx is corrected with the
@@ -58,6 +60,26 @@ void ScrollIntoView(const ScrollParts& p, const FieldGeometry::Box& box) {
         const int u = box.Right - viewRight;
         if (u > p.H.value()) p.H.setValue(u + margin);
     }
+}
+
+void ScrollByWheel(const ScrollParts& p, QPoint angle, Qt::KeyboardModifiers modifiers, int32_t cellSize) {
+    int across = angle.x(), down = angle.y();
+    // Shift turns the wheel sideways (a platform may already have done so: then only x is set).
+    if (modifiers & Qt::ShiftModifier) {
+        across += down;
+        down = 0;
+    }
+    auto scroll = [cellSize](QScrollBar& bar, int delta) {
+        if (delta == 0 || !bar.isVisible()) return;
+        // A notch (120) moves the desktop's lines per notch, counted in cells, never more than a page.
+        const double notch = std::min<double>(
+            static_cast<double>(QApplication::wheelScrollLines()) * std::max(cellSize, 1), bar.pageStep());
+        const auto pixels = static_cast<int>(std::lround(notch * delta / 120.0));
+        // The wheel turned away from the user (a positive angle) shows what lies above or to the left.
+        bar.setValue(bar.value() - (pixels != 0 ? pixels : (delta > 0 ? 1 : -1)));
+    };
+    scroll(p.V, down);
+    scroll(p.H, across);
 }
 
 } // namespace ProkrutkaM

@@ -1,5 +1,8 @@
 #pragma once
 // The scroll bars of the field.
+#include <QPoint>
+#include <cstdint>
+
 #include "grid/FieldGeometry.h"
 
 class QScrollBar;
@@ -24,4 +27,8 @@ void UpdateScrollBars(const ScrollParts& p);
 // ScrollMargin pixels inside its top or left edge; then, where a bar is shown, an end beyond the view's
 // bottom or right edge comes ScrollMargin pixels past it.
 void ScrollIntoView(const ScrollParts& p, const FieldGeometry::Box& box);
+// The mouse wheel over the field: angle in eighths of a degree (120 a notch). Up and down scroll the field
+// vertically, sideways (or up and down with Shift held) horizontally, a notch by the desktop's lines per
+// notch counted in cells of cellSize pixels, at most a page. A hidden bar does not move.
+void ScrollByWheel(const ScrollParts& p, QPoint angle, Qt::KeyboardModifiers modifiers, int32_t cellSize);
 } // namespace ProkrutkaM

@@ -2,6 +2,8 @@
 
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
+#include "display/FieldWidget.h"
+#include "display/NewFontMUi.h"
 #include "display/ShowSlovoMUi.h"
 #include "display/ShowVoprosMUi.h"
 
@@ -9,7 +11,9 @@ namespace ShowReshotkaM {
 
 void RedrawGrid(frmForma& f) {
     auto& d = Doc();
-    f.FieldSurface().Clear();
+    FieldWidget& field = f.Field();
+    field.SetMetrics(NewFontM::FieldMetrics());
+    field.Clear();
     for (int32_t n = 1; n <= d.NumberCount; ++n)
         for (int32_t dir = 0; dir <= 1; ++dir)
             if (d.ViewSlotTable.Get(n, 2, dir) > 0) ShowSlovoM::DrawWord(f, n, dir, CellColor);

@@ -1,10 +1,9 @@
 #include "display/ShowSlovoMUi.h"
 
-#include <algorithm>
-
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "display/CellPainter.h"
+#include "display/FieldWidget.h"
 #include "display/NewFontMUi.h"
 #include "grid/FieldGeometry.h"
 
@@ -20,23 +19,16 @@ void DrawWord(frmForma& f, int32_t n, int32_t d, int32_t fillColor) {
     int32_t c = doc.ViewSlotTable.Get(n, Slot::X, d), r = doc.ViewSlotTable.Get(n, Slot::Y, d);
     const int32_t len = doc.ViewSlotTable.Get(n, Slot::Length, d);
     if (len <= 0) return;
-    Surface& s = f.FieldSurface();
-    const CellPainter::CellMetrics m{cs, std::clamp(Opt().NumberSize, 1, 3), NewFontM::LetterOffsetY};
+    FieldWidget& field = f.Field();
     const FieldGeometry::Box first = FieldGeometry::CellBox(c, r, cs);
-    FieldGeometry::Box last = first;
+    // Each cell shows the fill with its number and letter from the layers, over its earlier drawings.
     for (int32_t k = 1; k <= len; ++k) {
-        last = FieldGeometry::CellBox(c, r, cs);
-        const int32_t letter = doc.GridLayers.Get(c, r, Layer::Letter);
-        CellPainter::DrawCell(s, last.Left, last.Top,
-                              {fillColor, doc.GridLayers.Get(c, r, Layer::Number),
-                               letter > 0 ? CellPainter::LetterText(letter) : QString()},
-                              m);
-        if (d == 0)
-            ++c;
-        else
-            ++r;
+        field.DrawCell(c, r, fillColor, doc.GridLayers.Get(c, r, Layer::Number),
+                       doc.GridLayers.Get(c, r, Layer::Letter));
+        if (k < len) (d == 0 ? c : r) += 1;
     }
     // A selected word is brought into view, its start first.
+    const FieldGeometry::Box last = FieldGeometry::CellBox(c, r, cs);
     if (fillColor == SelectionColor) f.ScrollIntoView({first.Left, first.Top, last.Right, last.Bottom});
 }
 

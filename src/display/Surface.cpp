@@ -34,17 +34,33 @@ void Surface::Resize(int w, int h) {
         std::copy_n(reinterpret_cast<const QRgb*>(image_.constScanLine(y)), cw,
                     reinterpret_cast<QRgb*>(next.scanLine(y)));
     image_ = std::move(next);
-    changed(image_.rect());
+    changed(QRect(ox_, oy_, image_.width(), image_.height()));
+}
+
+void Surface::ShowArea(const QRect& area) {
+    const int w = std::max(area.width(), 1), h = std::max(area.height(), 1);
+    ox_ = area.left();
+    oy_ = area.top();
+    if (w != image_.width() || h != image_.height()) {
+        QImage next(w, h, QImage::Format_RGB32);
+        if (!next.isNull()) image_ = std::move(next);
+    }
+    image_.fill(toRgb(background_));
+    changed(QRect(ox_, oy_, image_.width(), image_.height()));
 }
 
 void Surface::Clear() {
     image_.fill(toRgb(background_));
-    changed(image_.rect());
+    changed(QRect(ox_, oy_, image_.width(), image_.height()));
 }
 
 void Surface::FillBox(int x1, int y1, int x2, int y2, int32_t bgr) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
+    x1 -= ox_;
+    x2 -= ox_;
+    y1 -= oy_;
+    y2 -= oy_;
     const int w = image_.width(), h = image_.height();
     const int l = std::max(x1, 0), t = std::max(y1, 0);
     const int r = std::min(x2, w - 1), b = std::min(y2, h - 1);
@@ -56,7 +72,7 @@ void Surface::FillBox(int x1, int y1, int x2, int y2, int32_t bgr) {
         auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(line + l, line + r + 1, c);
     }
-    changed(QRect(QPoint(l, t), QPoint(r, b)));
+    changed(QRect(QPoint(l + ox_, t + oy_), QPoint(r + ox_, b + oy_)));
 }
 
 void Surface::Outline(int x1, int y1, int x2, int y2, int32_t bgr) {
@@ -89,24 +105,34 @@ void Surface::Line(int x1, int y1, int x2, int y2, int32_t bgr) {
 }
 
 int32_t Surface::Pixel(int x, int y) const {
+    x -= ox_;
+    y -= oy_;
     if (!image_.valid(x, y)) return background_;
     const QRgb p = image_.pixel(x, y);
     return qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16);
 }
 
 void Surface::CopyFrom(const Surface& src, int sx, int sy, int w, int h, int dx, int dy) {
-    for (int j = 0; j < h; ++j) {
-        const int syy = sy + j, dyy = dy + j;
-        if (syy < 0 || syy >= src.image_.height() || dyy < 0 || dyy >= image_.height()) continue;
-        const auto* s = reinterpret_cast<const QRgb*>(src.image_.constScanLine(syy));
-        auto* d = reinterpret_cast<QRgb*>(image_.scanLine(dyy));
-        for (int i = 0; i < w; ++i) {
-            const int sxx = sx + i, dxx = dx + i;
-            if (sxx < 0 || sxx >= src.image_.width() || dxx < 0 || dxx >= image_.width()) continue;
-            d[dxx] = s[sxx];
+    const QRect whole(dx, dy, w, h);
+    dx -= ox_;
+    dy -= oy_;
+    sx -= src.ox_;
+    sy -= src.oy_;
+    // The part of the rectangle that lies inside both bitmaps.
+    const int i0 = std::max({0, -sx, -dx});
+    const int i1 = std::min({w, src.image_.width() - sx, image_.width() - dx});
+    const int j0 = std::max({0, -sy, -dy});
+    const int j1 = std::min({h, src.image_.height() - sy, image_.height() - dy});
+    if (i0 < i1 && j0 < j1) {
+        uchar* bits = image_.bits();
+        const qsizetype stride = image_.bytesPerLine();
+        for (int j = j0; j < j1; ++j) {
+            const auto* s = reinterpret_cast<const QRgb*>(src.image_.constScanLine(sy + j)) + sx;
+            auto* d = reinterpret_cast<QRgb*>(bits + (dy + j) * stride) + dx;
+            std::copy(s + i0, s + i1, d + i0);
         }
     }
-    changed(QRect(dx, dy, w, h));
+    changed(whole);
 }
 
 void Surface::SetFont(const QFont& f) {
@@ -158,10 +184,22 @@ int Surface::TextHeight(const QString&) const {
     return fontHeight_;
 }
 
+Surface::TextExtent Surface::MeasureText(const QString& s) const {
+    // From the font's metrics, without drawing: the ink of the glyphs (a pixel more on each side for the
+    // smoothing of their edges) and the text box, which an underline spans.
+    const QFontMetrics fm(font_, &image_);
+    const QRect ink = s.size() == 1 ? fm.boundingRect(s[0]) : fm.tightBoundingRect(s);
+    TextExtent e;
+    e.Advance = fm.horizontalAdvance(s);
+    if (!ink.isEmpty()) e.Area = ink.translated(0, fm.ascent()).adjusted(-1, -1, 1, 1);
+    if (e.Advance > 0) e.Area = e.Area.united(QRect(0, 0, e.Advance, fm.height()));
+    return e;
+}
+
 void Surface::DrawText(int x, int y, const QString& s) {
     const Glyph& g = glyph(s);
     const QImage& src = g.image;
-    const int ox = x + src.offset().x(), oy = y + src.offset().y();
+    const int ox = x - ox_ + src.offset().x(), oy = y - oy_ + src.offset().y();
     const int w = image_.width(), h = image_.height(), sw = src.width(), sh = src.height();
     const int i0 = std::max(0, -ox), i1 = std::min(sw, w - ox);
     const int j0 = std::max(0, -oy), j1 = std::min(sh, h - oy);
@@ -188,7 +226,7 @@ void Surface::DrawText(int x, int y, const QString& s) {
                          qBlue(p) + (qBlue(d) * k + 127) / 255);
         }
     }
-    changed(QRect(ox, oy, sw, sh));
+    changed(QRect(ox + ox_, oy + oy_, sw, sh));
 }
 
 bool Surface::SaveBmp(const QString& path) const {

@@ -31,6 +31,10 @@ class Surface {
 
     // New size; what fits is kept, the rest is background.
     void Resize(int w, int h);
+    // The bitmap becomes the part `area` of a larger picture, all background: it takes area's size, and
+    // every coordinate below is a coordinate of that picture. Resize and Clear keep the origin.
+    void ShowArea(const QRect& area);
+    QPoint Origin() const { return {ox_, oy_}; }
     // Everything to the background colour.
     void Clear();
     int32_t Background() const { return background_; }
@@ -58,6 +62,14 @@ class Surface {
     int TextHeight(const QString& s) const;
     // Draws text with the top-left corner of its text box at (x, y), unclipped by any cell.
     void DrawText(int x, int y, const QString& s);
+    // What DrawText(0, 0, s) may change, from the font's metrics without drawing anything: Area, the
+    // glyphs' ink (their overhang included) and the text box (empty for a text that shows nothing and
+    // takes no room), and Advance, the width TextWidth gives.
+    struct TextExtent {
+        QRect Area;
+        int Advance = 0;
+    };
+    TextExtent MeasureText(const QString& s) const;
 
     bool SaveBmp(const QString& path) const;
 
@@ -77,6 +89,7 @@ class Surface {
     const Glyph& glyph(const QString& s) const;
     void dropGlyphs() const;
     QImage image_;
+    int ox_ = 0, oy_ = 0; // the picture coordinate of the bitmap's top-left pixel
     int32_t background_;
     QFont font_;
     int32_t textColor_ = Colors::Black;

@@ -4,13 +4,13 @@
 #include <QHBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "app/ApiFontUi.h"
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
 #include "basics/NumberText.h"
 #include "display/CellPainter.h"
+#include "display/FieldWidget.h"
 #include "display/NewFontMUi.h"
 #include "display/ShowReshotkaMUi.h"
 #include "display/ShowSlovoMUi.h"
@@ -42,7 +42,7 @@ frmRazKletok::frmRazKletok(frmForma& owner, const QString& title) : QDialog(&own
     SzNomer->addItems({QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")});
     kFont = new QPushButton(Q(t.LangText[LangTextItem::FontButton]), this);
     kFont->setObjectName("kFont");
-    picKletka = new FieldWidget(this);
+    picKletka = new PictureWidget(this);
     picKletka->setObjectName("picKletka");
     picKletka->setFocusPolicy(Qt::NoFocus);
     picKletka->S.Resize(PreviewSide, PreviewSide);
@@ -130,13 +130,13 @@ void frmRazKletok::done(int result) {
     if (!confirmed) {
         // Closed without OK: the letter font in force on the field is the one the settings keep.
         auto& o = Opt();
-        const QFont& font = owner_.FieldSurface().Font();
+        const QFont& font = owner_.Field().LetterFont();
         o.LetterFontName = Cp(font.family());
         if (font.pointSizeF() > 0) o.LetterFontSize = static_cast<int32_t>(std::nearbyint(font.pointSizeF()));
         o.LetterFontBold = font.bold();
         o.LetterFontItalic = font.italic();
         o.LetterFontUnderline = font.underline();
-        o.LetterFontColor = owner_.FieldSurface().TextColor();
+        o.LetterFontColor = owner_.Field().LetterColor();
     }
     QDialog::done(result);
 }
@@ -157,32 +157,15 @@ void frmRazKletok::kOK_Click() {
         return;
     }
     hide();
-    const int32_t old = o.CellSize;
     o.CellSize = *size;
     if (SzNomer->currentIndex() >= 0) o.NumberSize = SzNomer->currentIndex() + 1;
+    FieldWidget& field = owner_.Field();
     if (d.AppMode == Mode::NewGrid) {
-        // The grid being drawn is held only as the colours of its cells: read each at the old size and
-        // paint it again at the new one.
+        // The grid being drawn keeps the colour of every cell, laid out at the new size.
         const int32_t w = d.GridWidth, h = d.GridHeight, cs = o.CellSize;
-        Surface& s = owner_.FieldSurface();
-        std::vector<int32_t> colours(static_cast<size_t>(w) * static_cast<size_t>(h));
-        for (int32_t r = 0; r < h; ++r)
-            for (int32_t c = 0; c < w; ++c) {
-                const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, old);
-                colours[static_cast<size_t>(r) * w + c] = s.Pixel(inside.Left, inside.Top);
-            }
-        s.Clear();
-        s.Resize(static_cast<int>(FieldGeometry::DrawingFieldSide(w, cs)),
-                 static_cast<int>(FieldGeometry::DrawingFieldSide(h, cs)));
-        // The grid lines are what shows between the insides of the cells.
-        const FieldGeometry::Box grid = FieldGeometry::GridBox(w, h, cs);
-        s.FillBox(grid.Left, grid.Top, grid.Right, grid.Bottom, Colors::Black);
-        for (int32_t r = 0; r < h; ++r)
-            for (int32_t c = 0; c < w; ++c) {
-                const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, cs);
-                s.FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom,
-                          colours[static_cast<size_t>(r) * w + c]);
-            }
+        field.SetMetrics({cs, o.NumberSize, field.Metrics().LetterOffsetY});
+        field.SetLayout(static_cast<int>(FieldGeometry::DrawingFieldSide(w, cs)),
+                        static_cast<int>(FieldGeometry::DrawingFieldSide(h, cs)), w, h);
         // The numbers the grid would get, at the new sizes.
         NewPoleM::ShowNumbers(owner_);
         owner_.UpdateScrollBars();
@@ -191,8 +174,9 @@ void frmRazKletok::kOK_Click() {
         NewFontM::ApplyLetterFont(owner_);
         // The field grows or shrinks with its cells before the words are drawn again.
         if (hasGrid)
-            owner_.FieldSurface().Resize(FieldGeometry::NumberedFieldSide(d.GridWidth, o.CellSize),
-                                         FieldGeometry::NumberedFieldSide(d.GridHeight, o.CellSize));
+            field.SetLayout(FieldGeometry::NumberedFieldSide(d.GridWidth, o.CellSize),
+                            FieldGeometry::NumberedFieldSide(d.GridHeight, o.CellSize), d.GridWidth,
+                            d.GridHeight);
         ShowReshotkaM::RedrawGrid(owner_);
         d.CurNumber = n;
         d.CurDirection = dir;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "display/FieldWidget.h"
+#include "display/PictureWidget.h"
 #include "widgets/TextBox.h"
 
 class frmForma;
@@ -21,7 +21,7 @@ class frmRazKletok : public QDialog {
     TextBox* txtSzKletok = nullptr;
     QComboBox* SzNomer = nullptr;
     QPushButton* kFont = nullptr;
-    FieldWidget* picKletka = nullptr; // the preview cell; its surface is picKletka->S
+    PictureWidget* picKletka = nullptr; // the preview cell; its surface is picKletka->S
     QPushButton* kOK = nullptr;
     QPushButton* kNO = nullptr;
     QLabel* Label1 = nullptr;

@@ -1,25 +1,24 @@
 #pragma once
-// The largest grid the program holds. The field is drawn on one raster surface whose coordinates the
-// painter handles only up to 32767 pixels on a side; the surface and the cell arrays must also fit in
-// memory comfortably.
+// The largest grid the program holds. The field is painted cell by cell where it is visible, so no
+// picture of the whole grid limits it; what does is memory (the layers, the word tables and what each
+// cell shows grow with the number of cells) and the largest widget the toolkit lays out, 2^24 - 1 pixels
+// on a side, which the field is.
 #include <cstdint>
 
 #include "grid/FieldGeometry.h"
 
 namespace GridLimits {
 
-constexpr int64_t MaxSurfaceSide = 32767;              // pixels on either side of a drawing surface
-constexpr int64_t MaxSurfacePixels = int64_t{1} << 28; // 256 Mpixels = 1 GiB at 32 bits a pixel
-constexpr int64_t MaxCells = int64_t{1} << 22;         // 4,194,304 cells
+constexpr int64_t MaxCells = int64_t{1} << 22;           // 4,194,304 cells, 2048 x 2048
+constexpr int64_t MaxFieldSide = (int64_t{1} << 24) - 1; // 16,777,215 pixels on either side of the field
 
 // True when a grid of w x h cells with the given cell size can be held and drawn.
 constexpr bool GridFits(int64_t w, int64_t h, int64_t cellSize) {
     if (w < 1 || h < 1 || cellSize < 1) return false;
     if (w > MaxCells || h > MaxCells || w * h > MaxCells) return false;
-    if (cellSize > MaxSurfaceSide) return false;
-    const int64_t pw = FieldGeometry::DrawingFieldSide(w, cellSize),
-                  ph = FieldGeometry::DrawingFieldSide(h, cellSize);
-    return pw <= MaxSurfaceSide && ph <= MaxSurfaceSide && pw * ph <= MaxSurfacePixels;
+    if (cellSize > MaxFieldSide) return false;
+    return FieldGeometry::DrawingFieldSide(w, cellSize) <= MaxFieldSide &&
+           FieldGeometry::DrawingFieldSide(h, cellSize) <= MaxFieldSide;
 }
 
 // True when a grid of w x h cells can be held at all (any cell size of 1 or more).

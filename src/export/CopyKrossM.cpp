@@ -5,6 +5,7 @@
 
 #include "basics/Cp1251.h"
 #include "basics/NumberText.h"
+#include "grid/FieldGeometry.h"
 #include "lang/LanguageFile.h"
 
 namespace CopyKrossM {
@@ -199,6 +200,13 @@ std::string PageText(const PageInput& in) {
     appendList(page, doc, in.DownHeading, 1, ListKind::Answers);
     page += "</body></html>\r\n";
     return page;
+}
+
+bool PicturesFit(int64_t columns, int64_t rows, int64_t cellSize) {
+    if (columns < 1 || rows < 1 || cellSize < 1 || cellSize > MaxPictureSide) return false;
+    const int64_t w = FieldGeometry::ExportPictureSide(columns, cellSize),
+                  h = FieldGeometry::ExportPictureSide(rows, cellSize);
+    return w <= MaxPictureSide && h <= MaxPictureSide && w * h <= MaxPicturePixels;
 }
 
 } // namespace CopyKrossM

@@ -71,6 +71,14 @@ std::string EscapeHtml(std::string_view text);
 // rest of it in lower case (the first character is never repeated); an empty answer stays empty.
 std::string AnswerItemText(std::string_view answer, int32_t length);
 
+// Each picture is one bitmap of the whole grid, made in memory and then written as a BMP file: at most
+// MaxPictureSide pixels on a side and MaxPicturePixels in all (1 GiB at 32 bits a pixel), which a grid of
+// up to 818 x 818 cells reaches at the default 20-pixel cells.
+constexpr int64_t MaxPictureSide = 32767;
+constexpr int64_t MaxPicturePixels = int64_t{1} << 28;
+// True when the pictures of a grid of columns x rows cells of cellSize pixels are within those limits.
+bool PicturesFit(int64_t columns, int64_t rows, int64_t cellSize);
+
 // A picture file name (native UTF-8) as the value of the page's src attribute: characters cp1251 holds
 // are written in cp1251 and escaped like any text; characters it cannot hold, bytes that are not UTF-8,
 // control characters and the characters that mean something in an address (% # ? : \) are written as

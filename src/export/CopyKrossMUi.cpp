@@ -14,7 +14,6 @@
 #include "display/CellPainter.h"
 #include "display/NewFontMUi.h"
 #include "display/Surface.h"
-#include "document/GridLimits.h"
 #include "export/CopyKrossM.h"
 #include "grid/FieldGeometry.h"
 #include "widgets/FileMessages.h"
@@ -56,7 +55,7 @@ bool DrawEmptyGrid(Surface& surface) {
     surface.SetBackground(Colors::Black);
     const int64_t width = FieldGeometry::ExportPictureSide(d.GridWidth, cs),
                   height = FieldGeometry::ExportPictureSide(d.GridHeight, cs);
-    if (width > GridLimits::MaxSurfaceSide || height > GridLimits::MaxSurfaceSide) return false;
+    if (!PicturesFit(d.GridWidth, d.GridHeight, cs)) return false;
     surface.Resize(static_cast<int>(width), static_cast<int>(height));
     QCoreApplication::processEvents();
     surface.Clear();
@@ -97,7 +96,23 @@ void DrawLetters(Surface& surface) {
         }
 }
 
-bool WriteFiles(Surface& picture, const ExportPaths& paths, PageInput in, const FailureReport& failed) {
+QString TooLargeText(const QString& fileCaption, const std::string& path) {
+    const auto& d = Doc();
+    const int32_t cs = Opt().CellSize;
+    const std::string size = std::to_string(FieldGeometry::ExportPictureSide(d.GridWidth, cs)) + " x " +
+                             std::to_string(FieldGeometry::ExportPictureSide(d.GridHeight, cs));
+    QString text = Tr(TextIndex::PictureTooLarge);
+    text.replace(QStringLiteral("%1"), QString::fromStdString(size));
+    return FileMessages::Text(fileCaption, path, Cp(text));
+}
+
+bool WriteFiles(Surface& picture, const ExportPaths& paths, PageInput in, const FailureReport& failed,
+                const TooLargeReport& tooLarge) {
+    const auto& d = Doc();
+    if (!PicturesFit(d.GridWidth, d.GridHeight, Opt().CellSize)) {
+        tooLarge(paths.EmptyPicturePath);
+        return false;
+    }
     // Writes one file; false (after the report) when it could not be written.
     auto writeOrReport = [&failed](const std::string& path, auto write) {
         const TextFile::Error error = write();
@@ -134,10 +149,14 @@ void ExportHtml(frmForma& f) {
     in.LangAuthorWord = Lang().LangAuthorWord;
     in.AcrossHeading = Cp(f.AcrossHeading());
     in.DownHeading = Cp(f.DownHeading());
-    WriteFiles(f.ExportPicture(), DerivePaths(NativePath(chosen)), in,
-               [&f](const std::string& path, TextFile::Error error) {
-                   FileMessages::WriteFailed(f.FileCaption(), error, path);
-               });
+    WriteFiles(
+        f.ExportPicture(), DerivePaths(NativePath(chosen)), in,
+        [&f](const std::string& path, TextFile::Error error) {
+            FileMessages::WriteFailed(f.FileCaption(), error, path);
+        },
+        [&f](const std::string& path) {
+            MsgBoxM::Show(TooLargeText(f.FileCaption(), path), MsgBoxM::Style::Critical);
+        });
 }
 
 } // namespace CopyKrossM

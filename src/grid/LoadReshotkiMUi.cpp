@@ -14,10 +14,11 @@ namespace LoadReshotkiM {
 void LoadGrid(frmForma& f) {
     auto& d = Doc();
     const int32_t cs = Opt().CellSize;
-    f.FieldSurface().Clear();
-    f.FieldSurface().Resize(FieldGeometry::NumberedFieldSide(d.GridWidth, cs),
-                            FieldGeometry::NumberedFieldSide(d.GridHeight, cs));
-    f.Field().show();
+    FieldWidget& field = f.Field();
+    field.Clear();
+    field.SetLayout(FieldGeometry::NumberedFieldSide(d.GridWidth, cs),
+                    FieldGeometry::NumberedFieldSide(d.GridHeight, cs), d.GridWidth, d.GridHeight);
+    field.show();
     BuildLayers(d);
     QCoreApplication::processEvents();
     ShowReshotkaM::RedrawGrid(f);

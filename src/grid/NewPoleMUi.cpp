@@ -5,9 +5,9 @@
 
 #include "app/ProgramState.h"
 #include "app/frmForma.h"
-#include "display/CellPainter.h"
 #include "display/DigitGlyphs.h"
 #include "display/FieldWidget.h"
+#include "display/NewFontMUi.h"
 #include "grid/AnalizReshotkiM.h"
 #include "grid/FieldGeometry.h"
 
@@ -17,14 +17,8 @@ namespace {
 
 // Cell (c, r) of the grid being drawn: its inside in the colour of its code, and the number it would get.
 void paintCell(frmForma& f, int32_t c, int32_t r, int32_t number) {
-    const int32_t cs = Opt().CellSize;
-    const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, cs);
-    Surface& s = f.FieldSurface();
     const bool blocked = Doc().Cell(c, r) != 0;
-    s.FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom, blocked ? Colors::Green : Colors::White);
-    if (!blocked && number > 0)
-        CellPainter::DrawNumber(s, FieldGeometry::CellLeft(c, cs), FieldGeometry::CellTop(r, cs), number,
-                                Opt().NumberSize);
+    f.Field().DrawCell(c, r, blocked ? Colors::Green : Colors::White, blocked ? 0 : number, 0);
 }
 
 int32_t numberAt(const std::vector<int32_t>& numbers, int32_t c, int32_t r) {
@@ -32,15 +26,13 @@ int32_t numberAt(const std::vector<int32_t>& numbers, int32_t c, int32_t r) {
     return i < numbers.size() ? numbers[i] : 0;
 }
 
-// The numbers printed into the open cells as numbers gives them.
+// The numbered open cells drawn again with their numbers, over the cells drawn before them.
 void printNumbers(frmForma& f, const std::vector<int32_t>& numbers) {
     const auto& d = Doc();
-    const int32_t cs = Opt().CellSize;
     for (int32_t r = 0; r < d.GridHeight; ++r)
         for (int32_t c = 0; c < d.GridWidth; ++c)
             if (const int32_t n = numberAt(numbers, c, r); n > 0 && d.Cell(c, r) == 0)
-                CellPainter::DrawNumber(f.FieldSurface(), FieldGeometry::CellLeft(c, cs),
-                                        FieldGeometry::CellTop(r, cs), n, Opt().NumberSize);
+                f.Field().DrawCell(c, r, Colors::White, n, 0);
 }
 
 } // namespace
@@ -49,19 +41,17 @@ void NewField(frmForma& f) {
     const auto& d = Doc();
     const int32_t cs = Opt().CellSize;
     using namespace FieldGeometry;
-    Surface& s = f.FieldSurface();
-    s.Clear();
-    s.Resize(static_cast<int>(DrawingFieldSide(d.GridWidth, cs)),
-             static_cast<int>(DrawingFieldSide(d.GridHeight, cs)));
-    const Box grid = GridBox(d.GridWidth, d.GridHeight, cs);
-    s.FillBox(grid.Left, grid.Top, grid.Right, grid.Bottom, Colors::White);
-    for (int32_t c = 0; c <= d.GridWidth; ++c)
-        s.Line(CellLeft(c, cs), grid.Top, CellLeft(c, cs), grid.Bottom, Colors::Black);
-    // The horizontal lines are one pixel longer, which closes the bottom-right corner.
-    for (int32_t r = 0; r <= d.GridHeight; ++r)
-        s.Line(grid.Left, CellTop(r, cs), grid.Right + 1, CellTop(r, cs), Colors::Black);
+    FieldWidget& field = f.Field();
+    field.SetLayout(static_cast<int>(DrawingFieldSide(d.GridWidth, cs)),
+                    static_cast<int>(DrawingFieldSide(d.GridHeight, cs)), d.GridWidth, d.GridHeight);
+    field.SetMetrics(NewFontM::FieldMetrics());
+    field.Clear();
+    // The grid's cells, each a white inside in its black outline: the grid lines close every side.
+    for (int32_t r = 0; r < d.GridHeight; ++r)
+        for (int32_t c = 0; c < d.GridWidth; ++c)
+            field.DrawCell(c, r, Colors::White, 0, 0);
     printNumbers(f, AnalizReshotkiM::CellNumbers(d));
-    f.Field().show();
+    field.show();
     f.UpdateScrollBars();
     f.ScrollHome();
 }
@@ -69,13 +59,9 @@ void NewField(frmForma& f) {
 void ShowDrawnGrid(frmForma& f) {
     NewField(f);
     const auto& d = Doc();
-    const int32_t cs = Opt().CellSize;
     for (int32_t r = 0; r < d.GridHeight; ++r)
         for (int32_t c = 0; c < d.GridWidth; ++c)
-            if (d.Cell(c, r) != 0) {
-                const FieldGeometry::Box inside = FieldGeometry::InnerBox(c, r, cs);
-                f.FieldSurface().FillBox(inside.Left, inside.Top, inside.Right, inside.Bottom, Colors::Green);
-            }
+            if (d.Cell(c, r) != 0) f.Field().DrawCell(c, r, Colors::Green, 0, 0);
 }
 
 void PaintChanges(frmForma& f, const std::vector<int32_t>& numbersBefore,
@@ -94,8 +80,8 @@ void PaintChanges(frmForma& f, const std::vector<int32_t>& numbersBefore,
                 paintCell(f, c, r, numberAt(numbers, c, r));
                 painted.emplace_back(c, r);
             }
-    // A number wider than its cell runs into the cells on its right: print it again over a cell painted
-    // after it.
+    // A number wider than its cell runs into the cells on its right: its cell is drawn again, so the
+    // number lies over a cell painted after it.
     const int32_t cs = Opt().CellSize;
     const int32_t glyph = DigitGlyphs::GlyphWidth(Opt().NumberSize);
     for (auto [c, r] : painted)
@@ -105,8 +91,7 @@ void PaintChanges(frmForma& f, const std::vector<int32_t>& numbersBefore,
             if (n <= 0 || d.Cell(left, r) != 0) continue;
             const auto width = static_cast<int32_t>(std::to_string(n).size()) * glyph;
             if (FieldGeometry::NumberInset + width > (c - left) * cs)
-                CellPainter::DrawNumber(f.FieldSurface(), FieldGeometry::CellLeft(left, cs),
-                                        FieldGeometry::CellTop(r, cs), n, Opt().NumberSize);
+                f.Field().DrawCell(left, r, Colors::White, n, 0);
         }
 }
 

@@ -39,7 +39,11 @@ std::string_view BuiltInText(int32_t index) {
     case 100:
         return "Double-click a word or press Enter to put it into the answer box";
 
-        // 110..114: the field's drawing
+    // 110..114: the field's drawing
+    case 110:
+        return "cannot be written: the picture of the grid would be %1 pixels, and one picture holds at most "
+               "32767 pixels a side and 268435456 pixels in all. Choose smaller cells in Options, Cells and "
+               "Font.";
 
         // 115..149: authoring aids (undo and redo, editing the grid, symmetry, the clue overview)
     case 115:

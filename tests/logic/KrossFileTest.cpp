@@ -298,7 +298,7 @@ TEST(KrossFileTest, SizesBeyondTheLimitsAreRefusedAndChangeNothing) {
     } cases[] = {
         {"width 0", {" 0 ", " 3 ", " 0 ", " 0 "}},
         {"height negative", {" 3 ", "-3 ", " 0 ", " 0 "}},
-        {"too wide to draw", {" 40000 ", " 1 ", " 0 ", " 0 "}},
+        {"too many columns", {" 4194305 ", " 1 ", " 0 ", " 0 "}},
         {"too many cells", {" 30000 ", " 30000 ", " 0 ", " 0 "}},
         {"too large for 32 bits", {" 99999999999 ", " 3 ", " 0 ", " 0 "}},
         {"NumberCount negative", {" 3 ", " 3 ", "-1 ", " 0 "}},

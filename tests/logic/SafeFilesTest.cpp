@@ -123,9 +123,10 @@ TEST(SafeFilesTest, AGridMustFitAtTheCellSizeInForce) {
         int32_t width, height, cellSize;
         bool opens;
     } cases[] = {
-        {2048, 2048, 1, true}, {2048, 2048, 20, false}, {818, 818, 20, true}, {819, 819, 20, false},
-        {1637, 10, 20, true},  {1638, 10, 20, false},   {10, 10, 1600, true}, {10, 10, 1700, false},
-        {3, 3, 0, false},      {3, 3, -20, false},
+        // At most 4,194,304 cells, and a field of at most 2^24 - 1 pixels a side at the cell size.
+        {2048, 2048, 1, true},    {2048, 2048, 20, true}, {2049, 2048, 1, false}, {4194304, 1, 1, true},
+        {4194304, 1, 20, false},  {838860, 5, 20, true},  {838861, 1, 20, false}, {10, 10, 1677720, true},
+        {10, 10, 1677721, false}, {3, 3, 0, false},       {3, 3, -20, false},
     };
     for (const auto& c : cases) {
         const std::string file = Lines(

@@ -1,8 +1,11 @@
 // Authoring through the window: the numbered grid on screen, clues and answers, selection by clicks.
+#include <QPaintEvent>
+
 #include "GridHelpers.h"
 #include "basics/Cp1251.h"
 #include "display/DigitGlyphs.h"
 #include "display/NewFontMUi.h"
+#include "grid/LoadReshotkiMUi.h"
 
 namespace {
 
@@ -22,8 +25,7 @@ TEST_F(AuthoringTest, TheNumberedGridShowsTheFirstWordSelected) {
     Author(kRing);
     const auto& d = Doc();
     EXPECT_EQ(d.NumberCount, 3);
-    EXPECT_EQ(ui->picPole->S.Width(), 3 * 20 + 10);
-    EXPECT_EQ(ui->picPole->S.Height(), 3 * 20 + 10);
+    EXPECT_EQ(ui->picPole->size(), QSize(3 * 20 + 10, 3 * 20 + 10));
     ASSERT_EQ(d.CurNumber, 1);
     EXPECT_EQ(d.CurDirection, 0);
     EXPECT_EQ(QApplication::focusWidget(), ui->txtVoprosOtvet);
@@ -32,7 +34,7 @@ TEST_F(AuthoringTest, TheNumberedGridShowsTheFirstWordSelected) {
     EXPECT_EQ(CellPixel(0, 1, 1, 10), CellColor);
     EXPECT_EQ(CellPixel(1, 1, 1, 10), Colors::FieldBack); // a blocked cell is simply background
     // Outlines are black, shared by neighbouring cells.
-    EXPECT_EQ(ui->picPole->S.Pixel(5 + 20, 5 + 30), Colors::Black);
+    EXPECT_EQ(FieldPixel(5 + 20, 5 + 30), Colors::Black);
     // Number 1 in a yellow cell comes from the yellow half of the strip, number 3 in a white cell from
     // the white half; "1" starts "..#.." and "3" starts ".###.".
     EXPECT_EQ(CellPixel(0, 0, 2, 2), SelectionColor);
@@ -65,7 +67,7 @@ TEST_F(AuthoringTest, ClueThenAnswerStoresTheWordAndMovesOn) {
     EXPECT_EQ(CellPixel(1, 0, 1, 10), CellColor);
     EXPECT_EQ(CellPixel(0, 1, 1, 10), SelectionColor);
     // The letter is drawn right-aligned, 2 pixels inside the right border.
-    const int w = ui->picPole->S.TextWidth(QStringLiteral("О"));
+    const int w = ui->picPole->TextWidth(QStringLiteral("О"));
     bool inked = false, leftClean = true;
     for (int y = 2; y < 19; ++y) {
         for (int x = 1; x < 18 - w - 1; ++x)
@@ -203,7 +205,7 @@ TEST_F(AuthoringTest, LargeClueNumbersRunIntoTheNextCell) {
             if (x <= left + 20) continue;
             const bool glyph = DigitGlyphs::IsBlack(3, 0, gx, gy);
             if (glyph) {
-                EXPECT_EQ(ui->picPole->S.Pixel(x, y), Colors::Black) << x << "," << y;
+                EXPECT_EQ(FieldPixel(x, y), Colors::Black) << x << "," << y;
                 ++black;
             }
         }
@@ -222,6 +224,75 @@ TEST_F(AuthoringTest, TheLetterFontSetsTheLetterOffset) {
         *form); // an unknown face quietly falls back; a large font gives a negative offset
     EXPECT_LT(NewFontM::LetterOffsetY, 0);
     EXPECT_TRUE(messages.empty());
+}
+
+// Selecting another word repaints the two words that changed colour, not the whole view.
+TEST_F(AuthoringTest, ASelectionChangeRepaintsOnlyTheWordsItDrew) {
+    struct PaintRecorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } recorder;
+    Start();
+    Author(std::vector<std::string>(12, std::string(12, '.')));
+    ASSERT_EQ(Doc().CurNumber, 1);
+    ASSERT_EQ(Doc().CurDirection, 0);
+    QApplication::processEvents();
+    ui->picPole->installEventFilter(&recorder);
+    ClickCell(4, 6); // the down word of column 4 instead of the across word of row 0
+    QApplication::processEvents();
+    ui->picPole->removeEventFilter(&recorder);
+    ASSERT_EQ(Doc().CurDirection, 1);
+    ASSERT_EQ(CellPixel(4, 6, 10, 10), SelectionColor);
+    ASSERT_EQ(CellPixel(0, 0, 10, 10), CellColor);
+    auto centre = [](int c, int r) {
+        const FieldGeometry::Box b = FieldGeometry::CellBox(c, r, Opt().CellSize);
+        return QPoint(b.Left + 10, b.Top + 10);
+    };
+    for (int k = 0; k < 12; ++k) {
+        EXPECT_TRUE(recorder.painted.contains(centre(k, 0))) << k;
+        EXPECT_TRUE(recorder.painted.contains(centre(4, k))) << k;
+    }
+    for (int r : {2, 6, 11})
+        for (int c : {0, 6, 11})
+            EXPECT_FALSE(recorder.painted.contains(centre(c, r))) << c << "," << r;
+}
+
+// The field painted in small pieces, as scrolling and selecting repaint it, is the field painted whole,
+// even where letters and numbers run far into the neighbouring cells and the margin: a large italic
+// underlined font in small cells with the largest numbers.
+class FieldInPiecesTest : public RingTest {};
+
+TEST_F(FieldInPiecesTest, TheFieldPaintedInPiecesIsTheFieldPaintedWhole) {
+    Start();
+    AuthorRing();
+    for (const auto& [cellSize, fontSize, italic] : {std::tuple{12, 28, true}, std::tuple{20, 10, false}}) {
+        SCOPED_TRACE(cellSize);
+        auto& o = Opt();
+        o.CellSize = cellSize;
+        o.NumberSize = 3;
+        o.LetterFontSize = fontSize;
+        o.LetterFontItalic = italic;
+        o.LetterFontUnderline = italic;
+        NewFontM::ApplyLetterFont(*form);
+        LoadReshotkiM::LoadGrid(*form);
+        QApplication::processEvents();
+        const QImage whole = ui->picPole->grab().toImage();
+        ASSERT_EQ(whole.size(), ui->picPole->size());
+        int differ = 0;
+        for (int y = 0; y < whole.height(); y += 5)
+            for (int x = 0; x < whole.width(); x += 5) {
+                const QRect r = QRect(x, y, 5, 5).intersected(whole.rect());
+                const QImage piece = ui->picPole->grab(r).toImage();
+                ASSERT_EQ(piece.size(), r.size());
+                for (int j = 0; j < r.height(); ++j)
+                    for (int i = 0; i < r.width(); ++i)
+                        if (piece.pixel(i, j) != whole.pixel(x + i, y + j)) ++differ;
+            }
+        EXPECT_EQ(differ, 0);
+    }
 }
 
 } // namespace

@@ -222,9 +222,7 @@ TEST_F(CellFontDialogTest, OkWhileDrawingKeepsEveryMarkAtTheNewSize) {
     Activate();
     EXPECT_EQ(Opt().CellSize, 30);
     EXPECT_EQ(Opt().NumberSize, 2);
-    const Surface& s = ui->picPole->S;
-    EXPECT_EQ(s.Width(), 4 * 30 + 15);
-    EXPECT_EQ(s.Height(), 3 * 30 + 15);
+    EXPECT_EQ(ui->picPole->size(), QSize(4 * 30 + 15, 3 * 30 + 15));
     const bool marked[3][4] = {
         {true, false, false, false}, {false, true, false, false}, {false, false, false, true}};
     for (int r = 0; r < 3; ++r)
@@ -234,8 +232,8 @@ TEST_F(CellFontDialogTest, OkWhileDrawingKeepsEveryMarkAtTheNewSize) {
             EXPECT_EQ(CellPixel(c, r, 29, 29), want) << c << "," << r;
             EXPECT_EQ(CellPixel(c, r, 0, 15), Colors::Black) << c << "," << r; // grid line
         }
-    EXPECT_EQ(s.Pixel(5 + 4 * 30, 5 + 3 * 30), Colors::Black);
-    EXPECT_EQ(s.Pixel(5 + 4 * 30 + 1, 20), s.Background());
+    EXPECT_EQ(FieldPixel(5 + 4 * 30, 5 + 3 * 30), Colors::Black);
+    EXPECT_EQ(FieldPixel(5 + 4 * 30 + 1, 20), Colors::FieldBack);
     // Clicks land on the cells of the new size.
     ClickCell(2, 0);
     EXPECT_EQ(Doc().Cell(2, 0), 1);
@@ -264,17 +262,16 @@ TEST_F(CellFontDialogTest, OkWhileAuthoringAppliesTheFontAndRedrawsAtTheNewSizeK
     EXPECT_EQ(Opt().CellSize, 30);
     EXPECT_EQ(d.CurNumber, 2);
     EXPECT_EQ(d.CurDirection, 1);
-    const Surface& s = ui->picPole->S;
-    EXPECT_EQ(s.Width(), 3 * 30 + 10);
-    EXPECT_EQ(s.Height(), 3 * 30 + 10);
-    EXPECT_EQ(s.Font().pointSize(), 14);
-    EXPECT_EQ(s.TextColor(), 0x000000FF);
-    EXPECT_EQ(NewFontM::LetterOffsetY, 30 - s.TextHeight(QStringLiteral("0")));
+    const FieldWidget& field = *ui->picPole;
+    EXPECT_EQ(field.size(), QSize(3 * 30 + 10, 3 * 30 + 10));
+    EXPECT_EQ(field.LetterFont().pointSize(), 14);
+    EXPECT_EQ(field.LetterColor(), 0x000000FF);
+    EXPECT_EQ(NewFontM::LetterOffsetY, 30 - field.TextHeight(QStringLiteral("0")));
     for (int r = 0; r < 3; ++r)
         EXPECT_EQ(CellPixel(2, r, 3, 25), SelectionColor) << r;
     EXPECT_EQ(CellPixel(0, 1, 3, 25), CellColor);
-    EXPECT_EQ(CellPixel(1, 1, 15, 15), s.Background());
-    EXPECT_EQ(s.Pixel(5 + 30, 5 + 75), Colors::Black); // the outline between cells at the new size
+    EXPECT_EQ(CellPixel(1, 1, 15, 15), Colors::FieldBack);
+    EXPECT_EQ(FieldPixel(5 + 30, 5 + 75), Colors::Black); // the outline between cells at the new size
     // The letters are drawn in the new colour.
     int red = 0;
     for (int y = 0; y < 30; ++y)
@@ -309,18 +306,18 @@ TEST_F(CellFontDialogTest, ClosingWithoutOkGivesTheLetterFontBack) {
         EXPECT_EQ(Opt().CellSize, 20);
         // The export picture keeps the font last chosen.
         EXPECT_EQ(form->ExportPicture().Font().pointSize(), size);
-        EXPECT_EQ(ui->picPole->S.Font().pointSize(), before.size);
+        EXPECT_EQ(ui->picPole->LetterFont().pointSize(), before.size);
     }
 }
 
 TEST_F(CellFontDialogTest, ASizeBelowOneOrTooLargeForTheFieldIsRefused) {
     Start();
     Author(kRing);
-    ASSERT_EQ(ui->picPole->S.Width(), 3 * 20 + 10);
+    ASSERT_EQ(ui->picPole->width(), 3 * 20 + 10);
     Plan({Answer::Ok, Answer::Ok, Answer::Ok, Answer::Ok});
     OnModal<frmRazKletok>([this](frmRazKletok& k) {
-        // 3 cells of 5457 pixels and the margin make a field of more than 2^28 pixels.
-        for (const char* size : {"0", "", "5457", "99999999999"}) {
+        // 3 cells of 5592401 pixels and the margin make a field wider than 2^24 - 1 pixels.
+        for (const char* size : {"0", "", "5592401", "99999999999"}) {
             TypeSize(k, size);
             QTest::mouseClick(k.kOK, Qt::LeftButton);
             EXPECT_TRUE(k.isVisible()) << size;
@@ -343,7 +340,7 @@ TEST_F(CellFontDialogTest, ASizeBelowOneOrTooLargeForTheFieldIsRefused) {
     ui->OptionsRazmerKF->trigger();
     Activate();
     EXPECT_EQ(Opt().CellSize, 1);
-    EXPECT_EQ(ui->picPole->S.Width(), 3 + 10);
+    EXPECT_EQ(ui->picPole->width(), 3 + 10);
 }
 
 } // namespace

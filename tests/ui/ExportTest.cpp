@@ -5,7 +5,9 @@
 #include "basics/Cp1251.h"
 #include "basics/TextFile.h"
 #include "display/DigitGlyphs.h"
+#include "display/frmRazKletok.h"
 #include "export/CopyKrossM.h"
+#include "export/CopyKrossMUi.h"
 
 namespace {
 
@@ -267,6 +269,56 @@ TEST_F(ExportTest, AnUnwritableFileIsReportedAndNoPageClaimsSuccess) {
     Export(out_ + "/d.htm");
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(TextFile::Exists(out_ + "/d.htm"));
+}
+
+// Pictures too large for one bitmap are refused before anything is written, naming their size; the
+// field itself shows such a grid. At smaller cells the same crossword exports.
+TEST_F(ExportTest, PicturesTooLargeForOneBitmapAreRefusedWithTheirSize) {
+    Start();
+    Crossword();
+    struct Case {
+        int columns, rows, cellSize;
+        bool fits;
+    } cases[] = {
+        {4, 1, 8191, true},                                // 32765 x 8192 = 268,410,880 pixels
+        {4, 1, 8192, false},                               // 32769 pixels wide
+        {4, 4, 8191, false},                               // 32765 x 32765: more than 2^28 pixels
+        {32766, 1, 1, true},                               // 32767 x 2
+        {32767, 1, 1, false},                              // 32768 wide
+        {16383, 16383, 1, true}, {20000, 20000, 1, false}, // 400 Mpixels
+        {0, 4, 20, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CopyKrossM::PicturesFit(c.columns, c.rows, c.cellSize), c.fits)
+            << c.columns << "x" << c.rows << " at " << c.cellSize;
+
+    auto cellSize = [this](int size) {
+        OnModal<frmRazKletok>([size](frmRazKletok& k) {
+            k.txtSzKletok->setText(QString::number(size));
+            QTest::mouseClick(k.kOK, Qt::LeftButton);
+        });
+        ui->OptionsRazmerKF->trigger();
+        Activate();
+        ASSERT_EQ(Opt().CellSize, size);
+    };
+    cellSize(9000);
+    EXPECT_EQ(ui->picPole->width(), 4 * 9000 + 10);
+    messages.clear();
+    Plan({Answer::Ok});
+    Export(out_ + "/big.htm");
+    ASSERT_EQ(messages.size(), 1u);
+    QString text = Tr(CopyKrossM::TextIndex::PictureTooLarge);
+    text.replace(QStringLiteral("%1"), QStringLiteral("36001 x 36001"));
+    EXPECT_EQ(messages[0].text, Plain(ui->File->title()) + " " + QPath(out_ + "/big.bmp") + " " + text);
+    EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
+    for (const char* name : {"/big.htm", "/big.bmp", "/big (ответы).bmp"})
+        EXPECT_FALSE(TextFile::Exists(out_ + name)) << name;
+
+    cellSize(20);
+    messages.clear();
+    Export(out_ + "/small.htm");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Picture(out_ + "/small.bmp").size(), QSize(81, 81));
 }
 
 // Exports the sample crossword for the browser check (tests/html/check_export.sh) into the folder that

@@ -50,47 +50,61 @@ TEST_F(GridDrawingTest, NewCrosswordDrawsTheEmptyField) {
     EXPECT_EQ(form->windowTitle(), Q(Lang().LangAppTitle + " " + Lang().LangModeNewGrid));
     EXPECT_TRUE(ui->kReshotkaGotova->isVisible());
     EXPECT_TRUE(ui->ChSimmetrija->isVisible());
-    const Surface& s = ui->picPole->S;
-    EXPECT_EQ(s.Width(), 4 * 20 + 15);
-    EXPECT_EQ(s.Height(), 3 * 20 + 15);
+    EXPECT_EQ(ui->picPole->size(), QSize(4 * 20 + 15, 3 * 20 + 15));
     // Open cells are white; the corner of a cell that would start a word shows its number.
     EXPECT_EQ(CellPixel(0, 0, 15, 15), Colors::White);
     EXPECT_EQ(CellPixel(0, 0, 4, 2), Colors::Black); // the top of the "1"
     EXPECT_EQ(CellPixel(3, 2, 18, 18), Colors::White);
     // Grid lines: vertical at x = 5 + c*20, horizontal at y = 5 + r*20, corner closed.
-    EXPECT_EQ(s.Pixel(5, 30), Colors::Black);
-    EXPECT_EQ(s.Pixel(45, 12), Colors::Black);
-    EXPECT_EQ(s.Pixel(30, 25), Colors::Black);
-    EXPECT_EQ(s.Pixel(85, 65), Colors::Black); // bottom-right corner
-    EXPECT_NE(s.Pixel(86, 65), Colors::Black);
-    EXPECT_NE(s.Pixel(3, 3), Colors::White); // the margin is background
+    EXPECT_EQ(FieldPixel(5, 30), Colors::Black);
+    EXPECT_EQ(FieldPixel(45, 12), Colors::Black);
+    EXPECT_EQ(FieldPixel(30, 25), Colors::Black);
+    EXPECT_EQ(FieldPixel(85, 65), Colors::Black); // bottom-right corner
+    EXPECT_NE(FieldPixel(86, 65), Colors::Black);
+    EXPECT_NE(FieldPixel(3, 3), Colors::White); // the margin is background
 }
 
 TEST_F(GridDrawingTest, TooLargeGridIsRefusedAndChangesNothing) {
     Start();
-    // The largest grid at 20-pixel cells: 1637 x 1637 pixels of field fit, 1638 do not.
-    ASSERT_TRUE(GridLimits::GridFits(1637, 10, 20));
-    ASSERT_FALSE(GridLimits::GridFits(1638, 10, 20));
-    Plan({Answer::Ok});
+    // At most 4,194,304 cells, and a field of at most 2^24 - 1 pixels a side: at 20-pixel cells 838,860
+    // columns (838,860 x 20 + 15 = 16,777,215).
+    struct Limit {
+        int64_t w, h, cellSize;
+        bool fits;
+    } limits[] = {
+        {2048, 2048, 20, true}, {2049, 2048, 20, false}, {838860, 5, 20, true},  {838861, 1, 20, false},
+        {5, 838860, 20, true},  {1, 838861, 20, false},  {1, 1, 16777200, true}, {1, 1, 16777201, false},
+        {4194304, 1, 1, true},  {4194305, 1, 1, false},  {1, 1, 0, false},       {0, 5, 20, false},
+    };
+    for (const auto& l : limits)
+        EXPECT_EQ(GridLimits::GridFits(l.w, l.h, l.cellSize), l.fits)
+            << l.w << "x" << l.h << " at " << l.cellSize;
+    Plan({Answer::Ok, Answer::Ok});
     OnModal<frmRazmer>([](frmRazmer& d) {
-        d.txtX->setText("1638");
-        d.txtY->setText("10");
         d.txtNameKross->setText("x");
-        QTest::mouseClick(d.kOK, Qt::LeftButton);
-        EXPECT_TRUE(d.isVisible()); // refused: the dialog stays for another size
+        for (const char* w : {"2049", "838861"}) {
+            d.txtX->setText(w);
+            d.txtY->setText(std::string(w) == "2049" ? "2048" : "1");
+            QTest::mouseClick(d.kOK, Qt::LeftButton);
+            EXPECT_TRUE(d.isVisible()) << w; // refused: the dialog stays for another size
+        }
         d.txtX->setText("99999999999999");
-        Q_UNUSED(d);
         d.reject();
     });
     ui->KrossNew->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].style, MsgBoxM::Style::Critical);
-    EXPECT_FALSE(messages[0].text.isEmpty());
+    ASSERT_EQ(messages.size(), 2u);
+    for (const auto& m : messages) {
+        EXPECT_EQ(m.style, MsgBoxM::Style::Critical);
+        EXPECT_EQ(m.text, Caption(LangIndex::GridTooLargeMsg));
+    }
     EXPECT_EQ(Doc().AppMode, 0);
     messages.clear();
-    NewCrossword(1637, 10);
+    // A grid no single picture could hold before: 1000 x 1000 cells of 20 pixels.
+    NewCrossword(1000, 1000);
     EXPECT_EQ(Doc().AppMode, 2);
-    EXPECT_EQ(ui->picPole->S.Width(), 1637 * 20 + 15);
+    EXPECT_EQ(ui->picPole->size(), QSize(1000 * 20 + 15, 1000 * 20 + 15));
+    EXPECT_EQ(CellPixel(999, 999, 10, 10), Colors::White);
+    EXPECT_EQ(FieldPixel(5 + 1000 * 20, 5 + 1000 * 20), Colors::Black);
 }
 
 TEST_F(GridDrawingTest, ClicksToggleCellsWithMirrorSymmetry) {

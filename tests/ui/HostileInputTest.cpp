@@ -187,13 +187,14 @@ TEST_F(HostileInputTest, PastedLineBreaksNeverReachAFile) {
     check("frmFindWord.txtWord", w.txtWord);
 }
 
-// A 37-byte file declaring 2048 x 2048 cells fits the program at a 1-pixel cell, but its field at the
-// cell size in force would take gigabytes: it is refused before any of that memory is asked for.
+// A 40-byte file declaring 4,194,304 x 1 cells fits the program at a 1-pixel cell, but its field at the
+// cell size in force would be 84 million pixels wide: it is refused before the layers of its four million
+// cells are asked for.
 TEST_F(HostileInputTest, AGridTooLargeForTheCellSizeIsRefusedWithoutTakingMemory) {
     Start();
     ASSERT_EQ(Opt().CellSize, 20);
     const std::string path = AppDir() + "wide.krw";
-    WriteFile(path, " 1 \r\nx\r\n 2048 \r\n 2048 \r\n 0 \r\n 0 \r\n");
+    WriteFile(path, " 1 \r\nx\r\n 4194304 \r\n 1 \r\n 0 \r\n 0 \r\n");
 
     // In a child with a limit on its address space: opening must not need more than a little.
     const pid_t child = fork();
@@ -225,10 +226,10 @@ TEST_F(HostileInputTest, AGridTooLargeForTheCellSizeIsRefusedWithoutTakingMemory
     EXPECT_EQ(messages[0].text, Plain(ui->File->title()) + " " + Q(Lang().LangReadError));
     EXPECT_EQ(Doc().AppMode, Mode::OpenFailed);
 
-    // An ipuz crossword is held to the same rule: 3 x 3 cells of 6000 pixels make a field too large.
+    // An ipuz crossword is held to the same rule: 3 x 3 cells of 6,000,000 pixels make a field too large.
     const std::string ipuz = AppDir() + "ring.ipuz";
     std::filesystem::copy_file(GRIDMORA_SOURCE_DIR "/fuzz/corpus/ipuz/ring.ipuz", ipuz);
-    Opt().CellSize = 6000;
+    Opt().CellSize = 6000000;
     Plan({Answer::Ok});
     Open(ipuz);
     ASSERT_EQ(messages.size(), 2u);

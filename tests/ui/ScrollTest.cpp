@@ -1,5 +1,7 @@
 // The field's scroll bars, the corner square and the window layout on resize.
 #include <QMenuBar>
+#include <QStyleHints>
+#include <QWheelEvent>
 
 #include "GridHelpers.h"
 #include "display/ProkrutkaMUi.h"
@@ -15,8 +17,15 @@ class ScrollTest : public GridWindowTest {
         QApplication::processEvents();
         ASSERT_EQ(ui->picControl->size(), QSize(iw, ih));
     }
+    // Turns the mouse wheel over the middle of the view by angle (120 a notch), with modifiers held.
+    void Wheel(QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QPoint at = ui->picPole->mapFrom(ui->picControl, QPoint(100, 80));
+        QWheelEvent e(at, ui->picPole->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(ui->picPole, &e);
+    }
     void FieldSize(int w, int h) {
-        ui->picPole->S.Resize(w, h);
+        ui->picPole->SetLayout(w, h, 0, 0);
         form->UpdateScrollBars();
     }
 };
@@ -103,6 +112,59 @@ TEST_F(ScrollTest, ASelectedWordIsScrolledIntoView) {
     const int m = d.GridLayers.Get(39, 0, 2);
     ShowSlovoM::DrawWord(*form, m, 1, SelectionColor);
     EXPECT_GE(ui->HScroll1->value(), 39 * 20 + 25 - (300 - 17));
+}
+
+// The wheel scrolls the field: a notch moves the desktop's lines per notch in cells, at most a page;
+// Shift turns it sideways, as does a sideways wheel; the ends stop it. The view shows the field's cells
+// at their new place.
+TEST_F(ScrollTest, TheMouseWheelScrollsTheFieldShiftSideways) {
+    Start();
+    std::vector<std::string> rows(40, std::string(40, '.'));
+    rows[10][10] = '#';
+    Author(rows);
+    ViewSize(300, 200);
+    ASSERT_TRUE(ui->VScroll1->isVisible());
+    ASSERT_TRUE(ui->HScroll1->isVisible());
+    ui->HScroll1->setValue(0);
+    ui->VScroll1->setValue(0);
+    const int notch = std::min(QApplication::styleHints()->wheelScrollLines() * 20, 200 - 17);
+    ASSERT_GT(notch, 0);
+    struct Step {
+        const char* what;
+        QPoint angle;
+        Qt::KeyboardModifiers modifiers;
+        int h, v; // the bars' values after the step
+    } steps[] = {
+        {"up at the top", {0, 120}, Qt::NoModifier, 0, 0},
+        {"a notch down", {0, -120}, Qt::NoModifier, 0, notch},
+        {"two notches down", {0, -240}, Qt::NoModifier, 0, 3 * notch},
+        {"half a notch up", {0, 60}, Qt::NoModifier, 0, 3 * notch - notch / 2},
+        {"Shift: sideways", {0, -120}, Qt::ShiftModifier, notch, 3 * notch - notch / 2},
+        {"a sideways wheel", {-120, 0}, Qt::NoModifier, 2 * notch, 3 * notch - notch / 2},
+        {"far past the end", {0, -120 * 1000}, Qt::NoModifier, 2 * notch, ui->VScroll1->maximum()},
+        {"Shift, far back", {0, 120 * 1000}, Qt::ShiftModifier, 0, ui->VScroll1->maximum()},
+    };
+    for (const auto& s : steps) {
+        Wheel(s.angle, s.modifiers);
+        EXPECT_EQ(ui->HScroll1->value(), s.h) << s.what;
+        EXPECT_EQ(ui->VScroll1->value(), s.v) << s.what;
+    }
+    // The view shows the field as scrolled: the blocked cell (10, 10) brought to the view's corner.
+    ui->HScroll1->setValue(5 + 10 * 20);
+    ui->VScroll1->setValue(5 + 10 * 20);
+    QApplication::processEvents();
+    const QImage view = ui->picControl->grab().toImage();
+    EXPECT_EQ(FromQColor(view.pixelColor(10, 10)), Colors::FieldBack); // inside the blocked cell
+    EXPECT_EQ(FromQColor(view.pixelColor(30, 10)), CellColor);         // inside the next one
+    EXPECT_EQ(FromQColor(view.pixelColor(20, 10)), Colors::Black);     // the outline between them
+    // A field that fits has no bars, and the wheel moves nothing.
+    ViewSize(1000, 1000);
+    ASSERT_FALSE(ui->VScroll1->isVisible());
+    Wheel({0, -120});
+    Wheel({0, -120}, Qt::ShiftModifier);
+    EXPECT_EQ(ui->VScroll1->value(), 0);
+    EXPECT_EQ(ui->HScroll1->value(), 0);
+    EXPECT_EQ(ui->picPole->pos(), QPoint(0, 0));
 }
 
 } // namespace

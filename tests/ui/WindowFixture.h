@@ -188,7 +188,13 @@ class WindowTest : public ::testing::Test {
     // Colour (0x00BBGGRR) of the field's pixel inside cell (c, r), dx/dy pixels from its corner.
     int32_t CellPixel(int c, int r, int dx = 3, int dy = 3) {
         const FieldGeometry::Box cell = FieldGeometry::CellBox(c, r, Opt().CellSize);
-        return ui->picPole->S.Pixel(cell.Left + dx, cell.Top + dy);
+        return FieldPixel(cell.Left + dx, cell.Top + dy);
+    }
+    // Colour (0x00BBGGRR) of pixel (x, y) of the field as the widget paints it; -1 outside the field.
+    int32_t FieldPixel(int x, int y) {
+        const QImage shown = ui->picPole->grab(QRect(x, y, 1, 1)).toImage();
+        if (shown.isNull() || shown.width() < 1 || shown.height() < 1) return -1;
+        return FromQColor(shown.pixelColor(0, 0));
     }
     // Saves a picture of the main window when GRIDMORA_SHOTS names a folder (for looking at by eye).
     void Shot(const char* name) {
