@@ -56,8 +56,8 @@ void writeFailed(const std::string& path, TextFile::Error error) {
                                                                               : Lang().LangWriteError)));
 }
 
-bool written(const std::string& path, std::string_view bytes) {
-    const TextFile::Error error = TextFile::WriteAll(path, bytes);
+bool written(const std::string& path, std::string_view bytes, const TextFile::ReadBackCheck& check = {}) {
+    const TextFile::Error error = TextFile::WriteAll(path, bytes, check);
     if (error == TextFile::Error::None) return true;
     writeFailed(path, error);
     return false;
@@ -173,7 +173,16 @@ int run(const Request& r) {
         if (!mayShow) return refuseAnswers();
         return exportHtml(r, doc);
     }
-    if (ext == "krw") return written(r.Out, SaveKrossM::KrossFileText(doc)) ? Done : Failed;
+    if (ext == "krw") {
+        // Written as the window saves: never a text holding a line break, and the file must read back as
+        // the crossword before it replaces OUT.
+        if (!SaveKrossM::LinesIntact(doc)) {
+            writeFailed(r.Out, TextFile::Error::Mismatch);
+            return Failed;
+        }
+        const auto readsBack = [&doc](std::string_view back) { return SaveKrossM::ReadsBackAs(back, doc); };
+        return written(r.Out, SaveKrossM::KrossFileText(doc), readsBack) ? Done : Failed;
+    }
     say(aboutFile(r.Out, Text(Lang(), Index::UnknownFormat)));
     return Failed;
 }
