@@ -7,12 +7,37 @@
 
 namespace EditHistory {
 
+namespace {
+
+// The fields a snapshot keeps as the document holds them, copied either way (the drawn cells apart).
+template <typename From, typename To> void copyKeptFields(const From& from, To& to) {
+    to.AppMode = from.AppMode;
+    to.GridWidth = from.GridWidth;
+    to.GridHeight = from.GridHeight;
+    to.NoAnswers = from.NoAnswers;
+    to.EditingGrid = from.EditingGrid;
+    to.NumberCount = from.NumberCount;
+    to.WordCount = from.WordCount;
+    to.SlotTable = from.SlotTable;
+    to.ClueTexts = from.ClueTexts;
+    to.SolvedWords = from.SolvedWords;
+    to.SolvedCount = from.SolvedCount;
+    to.KrossName = from.KrossName;
+    to.KrossAuthor = from.KrossAuthor;
+    to.EditPassword = from.EditPassword;
+    to.CodeTable = from.CodeTable;
+    to.DecodeTable = from.DecodeTable;
+    to.ActiveStyle = from.ActiveStyle;
+    to.CurNumber = from.CurNumber;
+    to.CurDownNumber = from.CurDownNumber;
+    to.CurDirection = from.CurDirection;
+}
+
+} // namespace
+
 DocumentSnapshot TakeSnapshot(const KrossDocument& doc) {
     DocumentSnapshot s;
-    s.AppMode = doc.AppMode;
-    s.GridWidth = doc.GridWidth;
-    s.GridHeight = doc.GridHeight;
-    s.NoAnswers = doc.NoAnswers;
+    copyKeptFields(doc, s);
     if (doc.AppMode == Mode::NewGrid) {
         const int32_t w = std::max(doc.GridWidth, 0), h = std::max(doc.GridHeight, 0);
         s.DrawnCells.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
@@ -21,46 +46,11 @@ DocumentSnapshot TakeSnapshot(const KrossDocument& doc) {
                 s.DrawnCells[static_cast<size_t>(r) * static_cast<size_t>(w) + static_cast<size_t>(c)] =
                     doc.Cell(c, r) != 0 ? 1 : 0;
     }
-    s.EditingGrid = doc.EditingGrid;
-    s.NumberCount = doc.NumberCount;
-    s.WordCount = doc.WordCount;
-    s.SlotTable = doc.SlotTable;
-    s.ClueTexts = doc.ClueTexts;
-    s.SolvedWords = doc.SolvedWords;
-    s.SolvedCount = doc.SolvedCount;
-    s.KrossName = doc.KrossName;
-    s.KrossAuthor = doc.KrossAuthor;
-    s.EditPassword = doc.EditPassword;
-    s.CodeTable = doc.CodeTable;
-    s.DecodeTable = doc.DecodeTable;
-    s.ActiveStyle = doc.ActiveStyle;
-    s.CurNumber = doc.CurNumber;
-    s.CurDownNumber = doc.CurDownNumber;
-    s.CurDirection = doc.CurDirection;
     return s;
 }
 
 void RestoreSnapshot(KrossDocument& doc, const DocumentSnapshot& s) {
-    doc.AppMode = s.AppMode;
-    doc.GridWidth = s.GridWidth;
-    doc.GridHeight = s.GridHeight;
-    doc.NoAnswers = s.NoAnswers;
-    doc.EditingGrid = s.EditingGrid;
-    doc.NumberCount = s.NumberCount;
-    doc.WordCount = s.WordCount;
-    doc.SlotTable = s.SlotTable;
-    doc.ClueTexts = s.ClueTexts;
-    doc.SolvedWords = s.SolvedWords;
-    doc.SolvedCount = s.SolvedCount;
-    doc.KrossName = s.KrossName;
-    doc.KrossAuthor = s.KrossAuthor;
-    doc.EditPassword = s.EditPassword;
-    doc.CodeTable = s.CodeTable;
-    doc.DecodeTable = s.DecodeTable;
-    doc.ActiveStyle = s.ActiveStyle;
-    doc.CurNumber = s.CurNumber;
-    doc.CurDownNumber = s.CurDownNumber;
-    doc.CurDirection = s.CurDirection;
+    copyKeptFields(s, doc);
     if (s.AppMode == Mode::NewGrid) {
         const int32_t w = std::max(s.GridWidth, 0), h = std::max(s.GridHeight, 0);
         doc.GridLayers.Redim(w, h, 0);
