@@ -38,26 +38,16 @@ QString aboutFile(const std::string& path, const std::string& tail) {
     return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
 }
 
-QString aboutFile(const std::string& path, const QString& tail) {
-    return FileMessages::Text(FileMessages::LanguageFileCaption(), path, tail);
-}
-
 void readFailed(const std::string& path, TextFile::Error error) {
-    const QString cause = FileMessages::NamedCause(error);
-    say(aboutFile(path, !cause.isEmpty() ? cause
-                                         : Q(error == TextFile::Error::NotFound ? Lang().LangNotFoundError
-                                                                                : Lang().LangReadError)));
+    say(FileMessages::ReadFailureText(FileMessages::LanguageFileCaption(), error, path));
 }
 
 void writeFailed(const std::string& path, TextFile::Error error) {
-    const QString cause = FileMessages::NamedCause(error);
-    say(aboutFile(path, !cause.isEmpty() ? cause
-                                         : Q(error == TextFile::Error::Access ? Lang().LangAccessError
-                                                                              : Lang().LangWriteError)));
+    say(FileMessages::WriteFailureText(FileMessages::LanguageFileCaption(), error, path));
 }
 
-bool written(const std::string& path, std::string_view bytes, const TextFile::ReadBackCheck& check = {}) {
-    const TextFile::Error error = TextFile::WriteAll(path, bytes, check);
+bool written(const std::string& path, std::string_view bytes) {
+    const TextFile::Error error = TextFile::WriteAll(path, bytes);
     if (error == TextFile::Error::None) return true;
     writeFailed(path, error);
     return false;
@@ -174,14 +164,12 @@ int run(const Request& r) {
         return exportHtml(r, doc);
     }
     if (ext == "krw") {
-        // Written as the window saves: never a text holding a line break, and the file must read back as
-        // the crossword before it replaces OUT.
-        if (!SaveKrossM::LinesIntact(doc)) {
-            writeFailed(r.Out, TextFile::Error::Mismatch);
-            return Failed;
-        }
-        const auto readsBack = [&doc](std::string_view back) { return SaveKrossM::ReadsBackAs(back, doc); };
-        return written(r.Out, SaveKrossM::KrossFileText(doc), readsBack) ? Done : Failed;
+        // Written as the window saves it.
+        std::string bytes;
+        const TextFile::Error error = SaveKrossM::WriteKrossFile(r.Out, doc, bytes);
+        if (error == TextFile::Error::None) return Done;
+        writeFailed(r.Out, error);
+        return Failed;
     }
     say(aboutFile(r.Out, Text(Lang(), Index::UnknownFormat)));
     return Failed;

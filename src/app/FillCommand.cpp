@@ -136,13 +136,8 @@ int Run(const Request& r, const FillWords& words, const InterfaceTexts& texts, s
         say(err, GridFill::OutcomeMessage(texts, problem, FillEngine::Result{}));
         return NoFill;
     }
-    // As the window saves: a text holding a line break is never written, and the file written must read
-    // back as the crossword before it replaces whatever stood at OUT.
-    const TextFile::Error error =
-        SaveKrossM::LinesIntact(doc)
-            ? TextFile::WriteAll(r.Out, SaveKrossM::KrossFileText(doc),
-                                 [&doc](std::string_view back) { return SaveKrossM::ReadsBackAs(back, doc); })
-            : TextFile::Error::Mismatch;
+    // Written as the window saves it.
+    const TextFile::Error error = SaveKrossM::WriteKrossFile(r.Out, doc, bytes);
     if (error != TextFile::Error::None) {
         say(err, shown(r.Out) + " " + Text(texts, writeFailure(error)));
         return Failed;

@@ -109,4 +109,10 @@ std::string KrossFileText(const KrossDocument& doc) {
     return out;
 }
 
+TextFile::Error WriteKrossFile(const std::string& path, const KrossDocument& doc, std::string& bytes) {
+    bytes = KrossFileText(doc);
+    if (!LinesIntact(doc)) return TextFile::Error::Mismatch;
+    return TextFile::WriteAll(path, bytes, [&doc](std::string_view back) { return ReadsBackAs(back, doc); });
+}
+
 } // namespace SaveKrossM

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "basics/TextFile.h"
+
 struct KrossDocument;
 
 namespace SaveKrossM {
@@ -24,5 +26,10 @@ bool LinesIntact(const KrossDocument& doc);
 // size, word table and, with answers, password, author, clues and answers (the scrambled texts as the
 // scrambling leaves them). A save checks the file it wrote with this before it replaces the old one.
 bool ReadsBackAs(std::string_view bytes, const KrossDocument& doc);
+
+// Writes the crossword file of doc at path as every save does: a text holding a line break is never
+// written (Mismatch), and the file written must read back as doc (ReadsBackAs) before it replaces what
+// stood at path. bytes receives the file's text.
+TextFile::Error WriteKrossFile(const std::string& path, const KrossDocument& doc, std::string& bytes);
 
 } // namespace SaveKrossM

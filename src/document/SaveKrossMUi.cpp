@@ -22,13 +22,8 @@ void SaveKrossAs(frmForma& f) {
 void WriteKross(frmForma& f, const std::string& path) {
     auto& d = Doc();
     if (!FileMessages::MayReplace(f.FileCaption(), path, d.KrossFile)) return;
-    // A text holding a line break would shift every line after it: such a file is never written, and
-    // the file written must read back as the crossword before it replaces the old one.
-    const std::string bytes = KrossFileText(d);
-    const auto err =
-        LinesIntact(d)
-            ? TextFile::WriteAll(path, bytes, [&d](std::string_view back) { return ReadsBackAs(back, d); })
-            : TextFile::Error::Mismatch;
+    std::string bytes;
+    const auto err = WriteKrossFile(path, d, bytes);
     if (err != TextFile::Error::None) {
         FileMessages::WriteFailed(f.FileCaption(), err, path, FileMessages::ShowPath::ForNamedCause);
         return;

@@ -24,16 +24,12 @@ bool changedSince(const std::string& path) {
     return now.Exists && now != it->second;
 }
 
-// The message of a failure: a named cause always names the file; the others name it when asked to.
-void showFailure(const QString& fileCaption, TextFile::Error err, const std::string& path, ShowPath show,
-                 const std::string& tail) {
+// The text of a failure: a named cause always names the file; the others name it when asked to.
+QString failureText(const QString& fileCaption, TextFile::Error err, const std::string& path, ShowPath show,
+                    const std::string& tail) {
     const QString cause = NamedCause(err);
-    if (!cause.isEmpty()) {
-        MsgBoxM::Show(Text(fileCaption, path, cause), MsgBoxM::Style::Critical);
-        return;
-    }
-    MsgBoxM::Show(Text(fileCaption, show == ShowPath::Always ? path : std::string(), tail),
-                  MsgBoxM::Style::Critical);
+    if (!cause.isEmpty()) return Text(fileCaption, path, cause);
+    return Text(fileCaption, show == ShowPath::Always ? path : std::string(), tail);
 }
 
 } // namespace
@@ -83,15 +79,25 @@ QString NamedCause(TextFile::Error err) {
     }
 }
 
-void WriteFailed(const QString& fileCaption, TextFile::Error err, const std::string& path, ShowPath show) {
+QString WriteFailureText(const QString& fileCaption, TextFile::Error err, const std::string& path,
+                         ShowPath show) {
     const std::string& tail = err == TextFile::Error::Access ? Lang().LangAccessError : Lang().LangWriteError;
-    showFailure(fileCaption, err, path, show, tail);
+    return failureText(fileCaption, err, path, show, tail);
+}
+
+QString ReadFailureText(const QString& fileCaption, TextFile::Error err, const std::string& path,
+                        ShowPath show) {
+    const std::string& tail =
+        err == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError;
+    return failureText(fileCaption, err, path, show, tail);
+}
+
+void WriteFailed(const QString& fileCaption, TextFile::Error err, const std::string& path, ShowPath show) {
+    MsgBoxM::Show(WriteFailureText(fileCaption, err, path, show), MsgBoxM::Style::Critical);
 }
 
 void ReadFailed(const QString& fileCaption, TextFile::Error err, const std::string& path, ShowPath show) {
-    const std::string& tail =
-        err == TextFile::Error::NotFound ? Lang().LangNotFoundError : Lang().LangReadError;
-    showFailure(fileCaption, err, path, show, tail);
+    MsgBoxM::Show(ReadFailureText(fileCaption, err, path, show), MsgBoxM::Style::Critical);
 }
 
 } // namespace FileMessages

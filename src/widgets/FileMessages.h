@@ -27,6 +27,12 @@ void RememberFile(const std::string& path, std::string_view bytes);
 // The text after "File caption, blank, path, blank" for the failures that name the file; empty for the
 // others.
 QString NamedCause(TextFile::Error err);
+// The text of a file that could not be written: the access error, the write error or the named cause.
+QString WriteFailureText(const QString& fileCaption, TextFile::Error err, const std::string& path,
+                         ShowPath show = ShowPath::Always);
+// The text of a file that could not be read: not found, the read error or the named cause.
+QString ReadFailureText(const QString& fileCaption, TextFile::Error err, const std::string& path,
+                        ShowPath show = ShowPath::Always);
 // Reports a file that could not be written: the access error, the write error or the named cause.
 void WriteFailed(const QString& fileCaption, TextFile::Error err, const std::string& path,
                  ShowPath show = ShowPath::Always);
